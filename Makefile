@@ -1,0 +1,43 @@
+# The two commands a new user needs: `make run` and `make test`. Both install what is missing
+# from Debian's packages first.
+BUILD ?= build
+BENCH_BUILD ?= build-bench
+JOBS ?= $(shell nproc)
+XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
+
+.PHONY: all deps build run test bench screenshot format clean
+
+all: build
+
+deps:
+	@scripts/bootstrap.sh
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	scripts/run.sh $(BUILD)
+
+# Every test, native and under Wine, through CTest on a private X display.
+test: build
+	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS); \
+	status=$$?; WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix wineserver -k 2>/dev/null; exit $$status
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVELTRIM_SANITIZE=OFF -DVELTRIM_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	$(BENCH_BUILD)/core_bench --benchmark_counters_tabular=true
+	$(XVFB) scripts/bench-startup.sh $(BENCH_BUILD)
+
+# Refreshes the README's picture of the main window.
+screenshot: build
+	$(XVFB) scripts/screenshot.sh $(BUILD) docs/main-window.png
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(BENCH_BUILD)

@@ -1,0 +1,64 @@
+// CDialog: a dialog window made from a resource template. Its dialog procedure forwards each
+// message to a virtual handler; the modal loop is the dialog's own, so that PreTranslateMessage
+// sees every message first (accelerators) before the dialog's keyboard handling.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/DataExchange.h"
+#include "framework/Window.h"
+
+class CDialog : public CWindow {
+public:
+    // Constructors
+    explicit CDialog(UINT templateId, HWND parent = nullptr)
+        : m_nTemplateId(templateId), m_hParent(parent) {}
+    virtual ~CDialog();
+
+    // Operations
+    // Creates the dialog, disables the parent, runs the modal loop and returns the result given
+    // to EndDialog; -1 when the window could not be created.
+    INT_PTR DoModal();
+    // Creates the dialog without running a loop (tests drive it with PumpMessages).
+    bool Create(HWND parent = nullptr);
+    // Processes the messages waiting in the thread's queue as the modal loop would; returns false
+    // once the dialog has ended or a quit request was seen.
+    bool PumpMessages();
+    // Ends the modal loop with `result`.
+    void EndDialog(INT_PTR result);
+    bool IsEnded() const { return m_bEnded; }
+    INT_PTR GetResult() const { return m_nResult; }
+    // Exchanges members with controls; false if validation failed.
+    bool UpdateData(bool saveAndValidate = true);
+    void DestroyWindow();
+
+    // Overridables
+    virtual bool PreTranslateMessage(MSG* msg);
+    virtual void DoDataExchange(CDataExchange&) {}
+    virtual BOOL OnInitDialog();
+    // Returns true when the command was handled.
+    virtual bool OnCommand(int id, int code, HWND control);
+    // Returns true when handled; `result` is the notification's result.
+    virtual bool OnNotify(int id, NMHDR* header, LRESULT& result);
+    virtual void OnTimer(UINT_PTR) {}
+    virtual void OnOK() { EndDialog(IDOK); }
+    virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // Every other message; returns true when handled, with `result` as the dialog procedure's
+    // message result.
+    virtual bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual void OnDestroy() {}
+
+protected:
+    // Runs the loop until EndDialog or a quit request.
+    void RunModalLoop();
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool TranslateAndDispatch(MSG& msg);
+
+    UINT m_nTemplateId;
+    HWND m_hParent;
+    bool m_bEnded = false;
+    INT_PTR m_nResult = -1;
+};

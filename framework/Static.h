@@ -1,0 +1,6 @@
+// CStatic: a static text control.
+#pragma once
+
+#include "framework/Window.h"
+
+class CStatic : public CWindow {};

@@ -1,0 +1,183 @@
+// CLinksDlg: construction, start-up, message dispatch and every way out of the program.
+#include "mainwnd/LinksDlg.h"
+
+#include "app/ColumnScaler.h"
+#include "app/DocumentsFolder.h"
+#include "framework/Application.h"
+#include "framework/MessageBox.h"
+#include "res/resource.h"
+
+namespace {
+
+struct CColumnInfo {
+    const char* caption;
+    int format;
+    int designWidth;
+};
+
+const CColumnInfo g_columns[CLinksDlg::columnCount] = {
+    {"Title", LVCFMT_LEFT, 150},          {"Category", LVCFMT_LEFT, 100},
+    {"Description", LVCFMT_LEFT, 600},    {"Added", LVCFMT_RIGHT, 160},
+    {"Last Modified", LVCFMT_RIGHT, 160},
+};
+
+// The design width of the list of links: the column widths above are relative to it.
+constexpr int listDesignWidth = 455;
+
+}  // namespace
+
+CLinksDlg::CLinksDlg(const CSettings& settings, CFileSystem& fileSystem, const CClock& clock)
+    : CDialog(IDD_LINKS_DIALOG), m_fileSystem(fileSystem), m_clock(clock), m_settings(settings) {
+    m_hIcon = ::LoadIconA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    m_hAccel = ::LoadAcceleratorsA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    m_strDocumentsFolder = FindDocumentsFolder();
+    if (m_settings.m_strDataFile.empty())
+        m_settings.m_strDataFile = m_strDocumentsFolder + CApplication::GetAppName() + ".dat";
+}
+
+CLinksDlg::~CLinksDlg() {
+    if (m_hAccel) ::DestroyAcceleratorTable(m_hAccel);
+}
+
+void CLinksDlg::DoDataExchange(CDataExchange& dx) {
+    DDX_Control(dx, IDC_LINK_LIST, m_listLinks);
+    DDX_Control(dx, IDC_TITLE, m_editTitle);
+    DDX_Control(dx, IDC_LINK, m_editLink);
+    DDX_Control(dx, IDC_DESCRIPTION, m_editDescription);
+    DDX_Control(dx, IDC_CATEGORY, m_comboCategory);
+    DDX_Control(dx, IDC_SEARCH, m_comboSearch);
+    DDX_Control(dx, IDC_LINK_COUNT, m_staticLinkCount);
+    DDX_Control(dx, IDC_SELECTED_COUNT, m_staticSelectedCount);
+    DDX_Control(dx, IDC_MODIFIED_DATE, m_staticModified);
+    DDX_Control(dx, IDC_PREVIOUS, m_btnPrevious);
+    DDX_Control(dx, IDC_NEXT, m_btnNext);
+    DDX_Control(dx, IDC_DELETE, m_btnDelete);
+}
+
+bool CLinksDlg::PreTranslateMessage(MSG* msg) {
+    if (m_hAccel && ::TranslateAcceleratorA(m_hWnd, m_hAccel, msg)) return true;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+BOOL CLinksDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CApplication* app = CApplication::Get();
+    if (app) app->m_hMainWnd = m_hWnd;
+
+    SetIcon(m_hIcon, true);
+    SetIcon(m_hIcon, false);
+
+    m_listLinks.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
+    InitColumns();
+    m_btnDelete.SetWindowText(m_settings.m_bConfirmDelete ? "&Delete..." : "&Delete!");
+
+    LoadDataFile();
+    UpdateLinkCount();
+    UpdateSelectedCount();
+
+    // Without a stored placement the window is centred and shown without taking the focus.
+    CenterWindow();
+    ShowWindow(SW_SHOWNOACTIVATE);
+    return TRUE;
+}
+
+void CLinksDlg::InitColumns() {
+    RECT client;
+    m_listLinks.GetClientRect(&client);
+    const CColumnScaler scaler(client.right - client.left, listDesignWidth, columnCount, false,
+                               ::GetSystemMetrics(SM_CXVSCROLL));
+    for (int i = 0; i < columnCount; ++i)
+        m_listLinks.InsertColumn(i, g_columns[i].caption, g_columns[i].format,
+                                 scaler.Scale(g_columns[i].designWidth));
+}
+
+bool CLinksDlg::OnCommand(int id, int code, HWND control) {
+    switch (id) {
+        case ID_CONFIRM_EXIT:
+            OnConfirmExit();
+            return true;
+        default:
+            return CDialog::OnCommand(id, code, control);
+    }
+}
+
+void CLinksDlg::OnConfirmExit() {
+    const std::string question = "Do you want to exit " + CApplication::GetAppName() + "?";
+    if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONQUESTION, "Confirm Exit") != IDNO) OnOK();
+}
+
+void CLinksDlg::OnTimer(UINT_PTR id) {
+    if (id == timerKey) {
+        KillTimer(timerKey);
+        ShowSelectedLink(false);
+    }
+}
+
+bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+    switch (msg) {
+        case WM_PAINT:
+            return OnPaint();
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<LRESULT>(m_hIcon);
+            return true;
+        case WM_SIZE:
+            OnSize(static_cast<UINT>(wParam));
+            return false;
+        case WM_ENDSESSION:
+            OnEndSession(wParam != FALSE);
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool CLinksDlg::OnPaint() {
+    if (!IsIconic()) return false;
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    RECT client;
+    GetClientRect(&client);
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &paint);
+    return true;
+}
+
+void CLinksDlg::OnSize(UINT type) {
+    // Restore (position 0) is available only while minimised, Minimize (position 2) only while
+    // not.
+    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
+    if (!menu) return;
+    if (type == SIZE_MINIMIZED) {
+        ::EnableMenuItem(menu, 0, MF_BYPOSITION | MF_ENABLED);
+        ::EnableMenuItem(menu, 2, MF_BYPOSITION | MF_GRAYED);
+    } else if (type == SIZE_RESTORED) {
+        ::EnableMenuItem(menu, 0, MF_BYPOSITION | MF_GRAYED);
+        ::EnableMenuItem(menu, 2, MF_BYPOSITION | MF_ENABLED);
+    }
+}
+
+void CLinksDlg::OnDestroy() {
+    CSingleLock lock(m_listLock);
+    KillTimer(timerAutoSave);
+    KillTimer(timerKey);
+    if (m_bSaveOnExit) {
+        if (m_bModified && m_settings.m_bSaveOnClose) SaveDataFile();
+    }
+    m_list.FreeAll();
+    CApplication* app = CApplication::Get();
+    if (app && app->m_hMainWnd == m_hWnd) app->m_hMainWnd = nullptr;
+}
+
+void CLinksDlg::OnEndSession(bool ending) {
+    if (!ending) return;
+    CSingleLock lock(m_listLock);
+    KillTimer(timerAutoSave);
+    // The session ends whatever the options say: write the list (an empty list is never
+    // written).
+    if (m_bSaveOnExit) SaveDataFile();
+}

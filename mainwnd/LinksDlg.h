@@ -1,0 +1,123 @@
+// CLinksDlg: the main window. It owns the collection (the model), shows it in an owner-data list
+// with two counters, shows one record in the editor below, and loads and writes the data file.
+// Every change of rows is made on the model first and then shown by a refresh of the view.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "app/Settings.h"
+#include "framework/Button.h"
+#include "framework/ComboBox.h"
+#include "framework/CriticalSection.h"
+#include "framework/Dialog.h"
+#include "framework/Edit.h"
+#include "framework/ListView.h"
+#include "framework/Static.h"
+#include "store/Clock.h"
+#include "store/DataFile.h"
+#include "store/FileSystem.h"
+#include "store/LinkList.h"
+
+class CLinksDlg : public CDialog {
+public:
+    // Timers of the main window.
+    enum { timerKey = 3, timerAutoSave = 4 };
+    static constexpr UINT keyTimerDelay = 50;
+    // The columns of the list of links, in their order.
+    enum { colTitle, colCategory, colDescription, colAdded, colModified, columnCount };
+
+    // Reads nothing from a window: takes the settings, finds the documents folder and the
+    // default data file.
+    CLinksDlg(const CSettings& settings, CFileSystem& fileSystem, const CClock& clock);
+    ~CLinksDlg() override;
+
+    // Attributes
+    const CLinkList& GetList() const { return m_list; }
+    const std::string& GetDataFile() const { return m_settings.m_strDataFile; }
+    const std::string& GetDocumentsFolder() const { return m_strDocumentsFolder; }
+    bool IsModified() const { return m_bModified; }
+    bool IsSaveOnExit() const { return m_bSaveOnExit; }
+
+    // Operations on the list view
+    // Suspends drawing of the list (true), or lifts it and repaints the list once (false).
+    void LockListUpdate(bool lock);
+    void UpdateLinkCount();
+    void UpdateSelectedCount();
+    void DeselectAll();
+    // Shows the record at the list's selection mark in the editor.
+    void ShowSelectedLink(bool fromClick);
+
+    // Operations on the editor
+    void ShowLinkItem(const CLinkItem* item);
+    void ClearEditor(bool resetCategories);
+
+    // Operations on the data file; no path means the current data file.
+    bool SaveDataFile(const std::optional<std::string>& path = std::nullopt);
+    bool LoadDataFile(const std::optional<std::string>& path = std::nullopt, bool append = false);
+    // Frees every record and empties the view, the category list and the editor.
+    void ClearList();
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    bool PreTranslateMessage(MSG* msg) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(int id, NMHDR* header, LRESULT& result) override;
+    void OnTimer(UINT_PTR id) override;
+    bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void OnDestroy() override;
+
+private:
+    void InitColumns();
+    void FillCategoryCombo();
+    void OnConfirmExit();
+    void OnGetDispInfo(NMLVDISPINFOA* info);
+    bool OnListKeyDown(const NMLVKEYDOWN* key);
+    void OnEndSession(bool ending);
+    void OnSize(UINT type);
+    bool OnPaint();
+    std::string FormatCount(const char* format, long long count) const;
+
+    // The model and its guard
+    CLinkList m_list;
+    CCriticalSection m_listLock;
+    CFileSystem& m_fileSystem;
+    const CClock& m_clock;
+
+    // Resources
+    HICON m_hIcon = nullptr;
+    HACCEL m_hAccel = nullptr;
+
+    // Settings and state
+    CSettings m_settings;
+    std::string m_strDocumentsFolder;
+    bool m_bModified = false;
+    int m_nSavePresses = 0;
+    bool m_bEditorDirty = false;
+    bool m_bRecordLoaded = false;
+    int m_nEditorRow = -1;
+    // The record the editor was filled from, so that a later save finds it even after rows moved.
+    const CLinkItem* m_pEditorItem = nullptr;
+    bool m_bSearching = false;
+    bool m_bSaveOnExit = true;
+    bool m_bPrevKeyAlt = false;
+    // Buffer behind the texts handed to the list view; valid until the next request.
+    std::string m_strCellText;
+
+    // Controls
+    CListView m_listLinks;
+    CEdit m_editTitle;
+    CEdit m_editLink;
+    CEdit m_editDescription;
+    CComboBox m_comboCategory;
+    CComboBox m_comboSearch;
+    CStatic m_staticLinkCount;
+    CStatic m_staticSelectedCount;
+    CStatic m_staticModified;
+    CButton m_btnPrevious;
+    CButton m_btnNext;
+    CButton m_btnDelete;
+};

@@ -1,0 +1,60 @@
+// CTextConv: the portable conversions (Latin-1, ASCII case) and the instance in force.
+#include "store/TextConv.h"
+
+#include <atomic>
+
+namespace {
+
+char FoldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// The conversions installed by SetTextConv; null while the portable ones are in force. A local
+// static keeps the portable instance usable from other files' static initialisers.
+std::atomic<const CTextConv*> g_conv{nullptr};
+
+const CTextConv& PortableConv() {
+    static const CTextConv portable;
+    return portable;
+}
+
+}  // namespace
+
+std::string CTextConv::WideToAnsi(std::u16string_view wide) const {
+    std::string ansi;
+    ansi.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        const char16_t c = wide[i];
+        if (c <= 0xFF) {
+            ansi += static_cast<char>(c);
+            continue;
+        }
+        // A surrogate pair is one character outside Latin-1: one '?' for both code units.
+        if (IsHighSurrogate(c) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) ++i;
+        ansi += '?';
+    }
+    return ansi;
+}
+
+bool CTextConv::EqualNoCase(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+    return true;
+}
+
+const CTextConv& TextConv() {
+    const CTextConv* conv = g_conv.load();
+    return conv ? *conv : PortableConv();
+}
+
+void SetTextConv(const CTextConv* conv) {
+    g_conv.store(conv);
+}

@@ -1,0 +1,20 @@
+// CTextConv: conversions that depend on the system's ANSI code page. The Windows program uses the
+// code page's own tables; the portable one treats ANSI as Latin-1 and folds ASCII case only.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class CTextConv {
+public:
+    virtual ~CTextConv() = default;
+    // UTF-16 text (as code units) to the ANSI code page; characters without an ANSI form become
+    // '?'.
+    virtual std::string WideToAnsi(std::u16string_view wide) const;
+    // Case-insensitive equality of two ANSI texts (the combo box's exact-match rule).
+    virtual bool EqualNoCase(std::string_view a, std::string_view b) const;
+};
+
+// The conversions in force for the process; the Windows program installs its own at start-up.
+const CTextConv& TextConv();
+void SetTextConv(const CTextConv* conv);  // nullptr restores the portable one

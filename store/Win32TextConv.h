@@ -1,0 +1,10 @@
+// CWin32TextConv: text conversions by the system's ANSI code page.
+#pragma once
+
+#include "store/TextConv.h"
+
+class CWin32TextConv : public CTextConv {
+public:
+    std::string WideToAnsi(std::u16string_view wide) const override;
+    bool EqualNoCase(std::string_view a, std::string_view b) const override;
+};

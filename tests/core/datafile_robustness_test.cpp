@@ -1,0 +1,339 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "store/ByteStream.h"
+#include "store/DataFile.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define VELTRIM_HAVE_MALLOC_HOOKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELTRIM_HAVE_MALLOC_HOOKS 1
+#endif
+#endif
+
+#ifdef VELTRIM_HAVE_MALLOC_HOOKS
+// The sanitizer runtime's hook interface; GCC installs the runtime without its header.
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*,
+                                                                            std::size_t),
+                                                         void (*freeHook)(const volatile void*));
+#endif
+
+namespace {
+
+// The largest single allocation made while a load runs; the sanitizer's allocator reports every
+// allocation to the hook, so a length field that the reader trusted too far shows up here even
+// when the read fails right after the allocation.
+std::atomic<bool> g_watching{false};
+std::atomic<std::size_t> g_largestAllocation{0};
+
+#ifdef VELTRIM_HAVE_MALLOC_HOOKS
+void OnMalloc(const volatile void*, std::size_t size) {
+    if (!g_watching.load(std::memory_order_relaxed)) return;
+    std::size_t largest = g_largestAllocation.load(std::memory_order_relaxed);
+    while (size > largest && !g_largestAllocation.compare_exchange_weak(largest, size)) {
+    }
+}
+void OnFree(const volatile void*) {}
+
+bool InstallHooks() {
+    static const bool installed = __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree) != 0;
+    return installed;
+}
+#else
+bool InstallHooks() {
+    return false;
+}
+#endif
+
+const CDateTime kStamp(46023.5, CDateTime::valid);
+
+std::string Int32(std::int32_t value) {
+    std::string bytes;
+    CMemorySink(bytes).WriteInt32(value);
+    return bytes;
+}
+std::string Text(const std::string& text) {
+    return static_cast<char>(text.size()) + text;
+}
+std::string Wide(const std::u16string& text) {
+    std::string bytes = "\xFF\xFE\xFF" + std::string(1, static_cast<char>(text.size()));
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+std::string Stamp(double value) {
+    std::string bytes;
+    CMemorySink sink(bytes);
+    sink.WriteInt32(0);
+    sink.WriteDouble(value);
+    return bytes;
+}
+
+std::string Written(const CLinkList& list) {
+    std::string bytes;
+    CMemorySink sink(bytes);
+    CDataFile::WriteBody(sink, list);
+    return bytes;
+}
+
+// Valid files of every shape the reader knows, each with the number of records it holds.
+struct CSeed {
+    const char* name;
+    std::string bytes;
+    std::size_t records;
+};
+
+std::vector<CSeed> MakeSeeds() {
+    std::vector<CSeed> seeds;
+
+    CLinkList small;
+    for (const char* name : {"News", "Tools", "item 2", "Item 10"})
+        small.Categories().AddIfAbsent(name);
+    small.m_strNewCategory = "Tools";
+    for (int i = 0; i < 6; ++i)
+        small.AddLinkItem("Title " + std::to_string(i), "https://example.org/" + std::to_string(i),
+                          "First line\r\nSecond line " + std::to_string(i), i % 2 ? "News" : "",
+                          kStamp, CDateTime(46024.0 + i, i % 3));
+    seeds.push_back({"small", Written(small), 6});
+
+    const std::string wide =
+        Int32(2) + Int32(3) + Wide(u"Caf\u00e9") + Text("Misc") + Wide(u"NONE") + Int32(2) +
+        Wide(u"\u20ac uro") + Text("l") + Wide(u"d\r\ne") + Wide(u"Caf\u00e9") + Stamp(1.0) +
+        Stamp(2.0) + Text("plain") + Wide(u"") + Text("") + Text("Misc") + Stamp(3.0) + Stamp(4.0);
+    seeds.push_back({"wide", wide, 2});
+
+    std::ifstream version1(VELTRIM_TEST_DATA "/version1.dat", std::ios::binary);
+    std::ostringstream version1Bytes;
+    version1Bytes << version1.rdbuf();
+    seeds.push_back({"version1", version1Bytes.str(), 2});
+
+    CLinkList longTexts;
+    std::string description(70000, ' ');
+    for (std::size_t i = 0; i < description.size(); ++i)
+        description[i] = i % 80 == 78   ? '\r'
+                         : i % 80 == 79 ? '\n'
+                                        : static_cast<char>('a' + i % 26);
+    longTexts.AddLinkItem(std::string(300, 'T'), std::string(255, 'L'), description, "", kStamp,
+                          kStamp);
+    longTexts.AddLinkItem("after", "", std::string(65534, 'x'), "c", kStamp, kStamp);
+    seeds.push_back({"long", Written(longTexts), 2});
+    return seeds;
+}
+
+// A deterministic generator: the same variants on every run and every platform.
+class CRandom {
+public:
+    explicit CRandom(std::uint32_t seed) : m_engine(seed) {}
+    std::uint32_t Next() { return static_cast<std::uint32_t>(m_engine()); }
+    std::size_t Below(std::size_t bound) { return bound ? Next() % bound : 0; }
+
+private:
+    std::mt19937 m_engine;
+};
+
+std::string Mutate(const std::string& original, CRandom& random) {
+    std::string bytes = original;
+    const std::size_t edits = 1 + random.Below(4);
+    for (std::size_t e = 0; e < edits; ++e) {
+        const std::size_t at = random.Below(bytes.size() + 1);
+        switch (random.Below(6)) {
+            case 0:  // flip one bit
+                if (at < bytes.size()) bytes[at] ^= static_cast<char>(1u << random.Below(8));
+                break;
+            case 1:  // replace a byte
+                if (at < bytes.size()) bytes[at] = static_cast<char>(random.Next());
+                break;
+            case 2: {  // insert a few random bytes
+                std::string extra(1 + random.Below(8), '\0');
+                for (char& c : extra) c = static_cast<char>(random.Next());
+                bytes.insert(at, extra);
+                break;
+            }
+            case 3:  // delete a few bytes
+                if (at < bytes.size()) bytes.erase(at, 1 + random.Below(8));
+                break;
+            case 4: {  // a random 32-bit value where a count or a length may stand
+                const std::uint32_t choices[] = {0x7FFFFFFF, 0xFFFFFFFF, 0x80000000, 0x00010000,
+                                                 random.Next()};
+                const std::uint32_t value = choices[random.Below(5)];
+                std::string field;
+                CMemorySink sink(field);
+                sink.WriteUInt32(value);
+                bytes.replace(std::min(at, bytes.size()), 4, field);
+                break;
+            }
+            default: {  // an escaped length: 32-bit, 16-bit or wide
+                const char* const escapes[] = {"\xFF\xFF\xFF", "\xFF", "\xFF\xFE\xFF",
+                                               "\xFF\xFE\xFF\xFF\xFF\xFF"};
+                std::string field = escapes[random.Below(4)];
+                for (int i = 0; i < 4; ++i) field += static_cast<char>(random.Next());
+                bytes.replace(std::min(at, bytes.size()), field.size(), field);
+                break;
+            }
+        }
+    }
+    return bytes;
+}
+
+// Hands out the bytes in pieces of irregular size, to cross the file buffer's refills everywhere.
+class CPiecewiseInputFile : public CInputFile {
+public:
+    explicit CPiecewiseInputFile(const std::string& bytes) : m_bytes(bytes) {}
+    std::size_t Read(void* buffer, std::size_t size) override {
+        const std::size_t piece =
+            std::min({size, m_bytes.size() - m_offset, 1 + m_calls++ * 613 % 4096});
+        std::memcpy(buffer, m_bytes.data() + m_offset, piece);
+        m_offset += piece;
+        return piece;
+    }
+    std::uint64_t Size() const override { return m_bytes.size(); }
+    bool Failed() const override { return false; }
+
+private:
+    const std::string& m_bytes;
+    std::size_t m_offset = 0;
+    std::size_t m_calls = 0;
+};
+
+std::size_t TextBytes(const CLinkList& list) {
+    std::size_t total = 0;
+    for (std::size_t row = 0; row < list.GetCount(); ++row) {
+        const CLinkItem& item = *list.GetAt(row);
+        total += item.m_strTitle.size() + item.m_strLink.size() + item.m_strDescription.size() +
+                 item.m_strCategory.size();
+    }
+    for (const std::string& name : list.Categories().Names()) total += name.size();
+    return total;
+}
+
+// Every text and time stamp of the list, for comparing two loads.
+std::string Contents(const CLinkList& list) {
+    std::string contents;
+    for (std::size_t row = 0; row < list.GetCount(); ++row) {
+        const CLinkItem& item = *list.GetAt(row);
+        for (const CCompactString* text :
+             {&item.m_strTitle, &item.m_strLink, &item.m_strDescription, &item.m_strCategory})
+            contents.append(text->view()).push_back('\x1F');
+        contents += std::to_string(item.m_dtAdded.GetValue()) + "/" +
+                    std::to_string(item.m_dtModified.GetStatus()) + "\n";
+    }
+    for (const std::string& name : list.Categories().Names()) contents += name + "|";
+    return contents + list.m_strNewCategory;
+}
+
+bool IsCleanEnd(ELoadResult result) {
+    return result == ELoadResult::loaded || result == ELoadResult::readFailed ||
+           result == ELoadResult::outOfMemory || result == ELoadResult::newerVersion;
+}
+
+// Loads the variant into a fresh list and checks that it ended cleanly within the file's means.
+// Every few variants it is also read through the file buffer, which must give the same result.
+void CheckVariant(const std::string& bytes, bool alsoThroughFile, bool appendToo) {
+    CLinkList list;
+    g_largestAllocation = 0;
+    g_watching = true;
+    CMemorySource source(bytes);
+    const CLoadOutcome outcome = CDataFile::ReadBody(source, list);
+    g_watching = false;
+
+    ASSERT_TRUE(IsCleanEnd(outcome.result)) << static_cast<int>(outcome.result);
+    EXPECT_EQ(list.GetCount(), outcome.recordsAdded);
+    if (outcome.result == ELoadResult::newerVersion) {
+        EXPECT_EQ(0u, list.GetCount());
+    }
+    EXPECT_LE(TextBytes(list), bytes.size());
+    // Scratch texts may grow to twice a length and a category table to a few dozen bytes per
+    // name; a trusted length field would ask for up to 4 GiB.
+    EXPECT_LE(g_largestAllocation.load(), 64 * bytes.size() + 65536);
+
+    if (alsoThroughFile) {
+        CPiecewiseInputFile file(bytes);
+        CFileSource fileSource(file);
+        CLinkList again;
+        const CLoadOutcome fileOutcome = CDataFile::ReadBody(fileSource, again);
+        EXPECT_EQ(outcome.result, fileOutcome.result);
+        EXPECT_EQ(outcome.recordsAdded, fileOutcome.recordsAdded);
+        EXPECT_EQ(Contents(list), Contents(again));
+    }
+
+    if (appendToo) {
+        CLinkList target;
+        target.Categories().AddIfAbsent("news");
+        target.AddLinkItem("present", "", "", "news", kStamp, kStamp);
+        CMemorySource again(bytes);
+        const CLoadOutcome appended = CDataFile::ReadBody(again, target);
+        ASSERT_TRUE(IsCleanEnd(appended.result));
+        EXPECT_EQ(1 + appended.recordsAdded, target.GetCount());
+        const CCategoryList& names = target.Categories();
+        for (std::size_t i = 0; i < names.GetCount(); ++i)
+            EXPECT_EQ(static_cast<int>(i), names.Find(names.GetAt(i))) << "duplicate category";
+    }
+}
+
+}  // namespace
+
+TEST(DataFileRobustness, SeedsAreValidFiles) {
+    for (const CSeed& seed : MakeSeeds()) {
+        SCOPED_TRACE(seed.name);
+        CLinkList list;
+        CMemorySource source(seed.bytes);
+        const CLoadOutcome outcome = CDataFile::ReadBody(source, list);
+        EXPECT_EQ(ELoadResult::loaded, outcome.result);
+        EXPECT_EQ(seed.records, list.GetCount());
+    }
+}
+
+TEST(DataFileRobustness, EveryTruncationFailsCleanly) {
+    InstallHooks();
+    for (const CSeed& seed : MakeSeeds()) {
+        SCOPED_TRACE(seed.name);
+        // Every prefix of the small files; about four hundred spread over the long one.
+        const std::size_t step = seed.bytes.size() > 4096 ? seed.bytes.size() / 397 : 1;
+        for (std::size_t length = 0; length < seed.bytes.size(); length += step) {
+            const std::string prefix = seed.bytes.substr(0, length);
+            CheckVariant(prefix, length % 5 == 0, false);
+            if (HasFailure()) {
+                ADD_FAILURE() << "at prefix length " << length;
+                return;
+            }
+        }
+    }
+}
+
+TEST(DataFileRobustness, RandomCorruptionsFailCleanly) {
+    InstallHooks();
+    const std::vector<CSeed> seeds = MakeSeeds();
+    CRandom random(20260101);
+    for (int variant = 0; variant < 12000; ++variant) {
+        // The long seed is slower to copy and read; it gets one variant in ten.
+        const CSeed& seed = variant % 10 == 9 ? seeds[3] : seeds[variant % 3];
+        const std::string bytes = Mutate(seed.bytes, random);
+        CheckVariant(bytes, variant % 7 == 0, variant % 5 == 0);
+        if (HasFailure()) {
+            ADD_FAILURE() << "variant " << variant << " of " << seed.name;
+            return;
+        }
+    }
+}
+
+TEST(DataFileRobustness, AllocationWatchSeesLargeAllocations) {
+    // Without this, the limit on allocations above could pass by seeing nothing.
+    if (!InstallHooks()) GTEST_SKIP() << "allocation hooks need the sanitizer build";
+    g_largestAllocation = 0;
+    g_watching = true;
+    std::string large(1 << 20, 'x');
+    g_watching = false;
+    EXPECT_GE(g_largestAllocation.load(), large.size());
+}

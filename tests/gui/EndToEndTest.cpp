@@ -1,0 +1,60 @@
+// The real VeltrimLinks.exe, started as a user starts it, with a prepared data file in the
+// Documents folder of the test prefix.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/DocumentsFolder.h"
+#include "res/resource.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/ProgramUnderTest.h"
+
+namespace {
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_strDataFile = FindDocumentsFolder() + "VeltrimLinks.dat";
+        ::DeleteFileA(m_strDataFile.c_str());
+        ::DeleteFileA((m_strDataFile + ".bak").c_str());
+    }
+    void TearDown() override {
+        ::DeleteFileA(m_strDataFile.c_str());
+        ::DeleteFileA((m_strDataFile + ".bak").c_str());
+    }
+    std::string m_strDataFile;
+};
+
+}  // namespace
+
+TEST_F(EndToEnd, ShowsTheCollectionAndClosingLeavesTheFileUntouched) {
+    WriteDataFile(m_strDataFile, 1234);
+    const std::string before = ReadFileBytes(m_strDataFile);
+    CProgramUnderTest program;
+    ASSERT_TRUE(program.Start());
+    HWND main = program.WaitForWindow("Veltrim Links");
+    ASSERT_TRUE(main);
+    EXPECT_EQ("1,234 links", WindowText(::GetDlgItem(main, IDC_LINK_COUNT)));
+    ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    DWORD exitCode = 99;
+    ASSERT_TRUE(program.WaitForExit(exitCode));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ(before, ReadFileBytes(m_strDataFile));
+    EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
+}
+
+TEST_F(EndToEnd, NewerVersionAnsweredYesEndsWithExitCodeOne) {
+    std::string newer = MakeDataFileBytes(2);
+    newer[0] = 3;
+    WriteFileBytes(m_strDataFile, newer);
+    CProgramUnderTest program;
+    ASSERT_TRUE(program.Start());
+    HWND question = program.WaitForWindow("VeltrimLinks", "#32770");
+    ASSERT_TRUE(question);
+    ::PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+    DWORD exitCode = 99;
+    ASSERT_TRUE(program.WaitForExit(exitCode));
+    EXPECT_EQ(1u, exitCode);
+    EXPECT_EQ(newer, ReadFileBytes(m_strDataFile));
+    EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
+}

@@ -1,0 +1,66 @@
+// Support for the tests that drive the real windows under Wine: a private temporary folder,
+// message boxes answered by the test, data files made from records, and a message pump that
+// waits for a condition.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "store/LinkList.h"
+
+// A folder of its own under the system's temporary folder, removed with its files at the end.
+class CTempFolder {
+public:
+    CTempFolder();
+    ~CTempFolder();
+    const std::string& Path() const { return m_strPath; }
+    std::string File(const std::string& name) const { return m_strPath + "\\" + name; }
+    // The names of the files in the folder, sorted.
+    std::vector<std::string> List() const;
+
+private:
+    std::string m_strPath;
+};
+
+// One message box that the program showed.
+struct CShownMessage {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+// Answers the program's message boxes in order with the queued answers (IDOK when none is
+// queued) and records each one.
+class CMessageBoxAnswers {
+public:
+    CMessageBoxAnswers();
+    ~CMessageBoxAnswers();
+    void Queue(int answer) { m_answers.push_back(answer); }
+    const std::vector<CShownMessage>& Shown() const { return m_shown; }
+
+private:
+    std::deque<int> m_answers;
+    std::vector<CShownMessage> m_shown;
+};
+
+// Files as bytes.
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+
+// Writes a data file of `count` records titled "Title 0", "Title 1", ..., with categories.
+void WriteDataFile(const std::string& path, int count);
+// The bytes of a data file of `count` such records in the given version (1 or 2).
+std::string MakeDataFileBytes(int count, int version = 2);
+
+// Pumps the thread's messages through `pump` until `done` holds or `timeoutMs` passes; returns
+// whether it holds.
+bool PumpUntil(const std::function<bool()>& pump, const std::function<bool()>& done,
+               DWORD timeoutMs = 5000);
+
+// The text of a window.
+std::string WindowText(HWND hWnd);

@@ -1,0 +1,126 @@
+// Every way out of the main window, and what each leaves on disk.
+#include "framework/Application.h"
+#include "res/resource.h"
+#include "tests/gui/MainWindowFixture.h"
+
+class Leaving : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        SetQuitCode(0);
+    }
+    void PressEsc() {
+        ::PostMessageA(Item(IDC_LINK_LIST), WM_KEYDOWN, VK_ESCAPE, 0);
+        Pump();
+    }
+};
+
+TEST_F(Leaving, EscThenNoKeepsTheWindow) {
+    WriteDataFile(DataFile(), 3);
+    Open();
+    m_answers.Queue(IDNO);
+    PressEsc();
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ("Do you want to exit VeltrimLinks?", m_answers.Shown()[0].text);
+    EXPECT_EQ("Confirm Exit", m_answers.Shown()[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), m_answers.Shown()[0].type);
+    EXPECT_FALSE(m_dlg->IsEnded());
+}
+
+TEST_F(Leaving, EscThenYesClosesLikeTheCloseButton) {
+    WriteDataFile(DataFile(), 3);
+    Open();
+    m_answers.Queue(IDYES);
+    PressEsc();
+    EXPECT_TRUE(m_dlg->IsEnded());
+    EXPECT_EQ(IDOK, m_dlg->GetResult());
+}
+
+TEST_F(Leaving, CloseButtonOnAnUnmodifiedListLeavesTheFileByteIdentical) {
+    WriteDataFile(DataFile(), 25);
+    const std::string before = ReadFileBytes(DataFile());
+    const auto filesBefore = m_folder.List();
+    Open();
+    ::SendMessageA(Item(IDOK), BM_CLICK, 0, 0);
+    Pump();
+    EXPECT_TRUE(m_dlg->IsEnded());
+    EXPECT_EQ(IDOK, m_dlg->GetResult());
+    Close();
+    EXPECT_EQ(before, ReadFileBytes(DataFile()));
+    EXPECT_EQ(filesBefore, m_folder.List());
+    EXPECT_TRUE(m_answers.Shown().empty());
+}
+
+TEST_F(Leaving, CloseBoxClosesWithoutAQuestion) {
+    WriteDataFile(DataFile(), 3);
+    Open();
+    ::SendMessageA(*m_dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    EXPECT_TRUE(m_dlg->IsEnded());
+    EXPECT_EQ(IDCANCEL, m_dlg->GetResult());
+    EXPECT_TRUE(m_answers.Shown().empty());
+}
+
+TEST_F(Leaving, EndOfSessionWritesTheFileEvenUnmodified) {
+    const std::string version1 = MakeDataFileBytes(4, 1);
+    WriteFileBytes(DataFile(), version1);
+    Open();
+    EXPECT_EQ("4 links", Text(IDC_LINK_COUNT));
+    ::SendMessageA(*m_dlg, WM_QUERYENDSESSION, 0, 0);
+    ::SendMessageA(*m_dlg, WM_ENDSESSION, TRUE, 0);
+    // Written again, now as version 2; the earlier state went to the backup.
+    const std::string after = ReadFileBytes(DataFile());
+    ASSERT_GE(after.size(), 4u);
+    EXPECT_EQ(std::string("\x02\0\0\0", 4), after.substr(0, 4));
+    EXPECT_EQ(version1, ReadFileBytes(DataFile() + ".bak"));
+    EXPECT_TRUE(m_answers.Shown().empty());
+}
+
+TEST_F(Leaving, EndOfSessionNotEndingWritesNothing) {
+    WriteDataFile(DataFile(), 2);
+    const std::string before = ReadFileBytes(DataFile());
+    Open();
+    ::SendMessageA(*m_dlg, WM_ENDSESSION, FALSE, 0);
+    EXPECT_FALSE(FileExists(DataFile() + ".bak"));
+    EXPECT_EQ(before, ReadFileBytes(DataFile()));
+}
+
+TEST_F(Leaving, EndOfSessionWithAnEmptyListWritesNothing) {
+    Open();
+    ::SendMessageA(*m_dlg, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(m_folder.List().empty());
+}
+
+TEST_F(Leaving, NewerVersionAnsweredYesQuitsWithCodeOneAndWritesNothing) {
+    std::string newer = MakeDataFileBytes(3);
+    newer[0] = 3;
+    WriteFileBytes(DataFile(), newer);
+    const auto filesBefore = m_folder.List();
+    m_answers.Queue(IDYES);
+    Open();
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ(
+        "This program cannot load a data file that has a higher version number.  Do you want to "
+        "exit this program without changing the stored settings?",
+        m_answers.Shown()[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION), m_answers.Shown()[0].type);
+    EXPECT_TRUE(m_dlg->IsEnded());
+    EXPECT_EQ(1, GetQuitCode());
+    EXPECT_FALSE(m_dlg->IsSaveOnExit());
+    ::SendMessageA(*m_dlg, WM_ENDSESSION, TRUE, 0);
+    Close();
+    EXPECT_EQ(newer, ReadFileBytes(DataFile()));
+    EXPECT_EQ(filesBefore, m_folder.List());
+}
+
+TEST_F(Leaving, NewerVersionAnsweredNoKeepsRunningWithAnEmptyList) {
+    std::string newer = MakeDataFileBytes(3);
+    newer[0] = 7;
+    WriteFileBytes(DataFile(), newer);
+    m_answers.Queue(IDNO);
+    Open();
+    EXPECT_FALSE(m_dlg->IsEnded());
+    EXPECT_EQ("0 links", Text(IDC_LINK_COUNT));
+    Close();
+    EXPECT_EQ(newer, ReadFileBytes(DataFile()));
+}

@@ -1,0 +1,44 @@
+// A main window over a data file in a temporary folder, created without a modal loop so that the
+// test drives it message by message.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "mainwnd/LinksDlg.h"
+#include "store/Win32FileSystem.h"
+#include "tests/gui/GuiTestSupport.h"
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override { m_settings.m_strDataFile = m_folder.File("links.dat"); }
+    void TearDown() override { Close(); }
+
+    // Creates the window; it loads the data file.
+    void Open() {
+        m_dlg = std::make_unique<CLinksDlg>(m_settings, m_fileSystem, m_clock);
+        ASSERT_TRUE(m_dlg->Create());
+        Pump();
+    }
+    // Destroys the window (running the destroy handler) and the object.
+    void Close() {
+        if (!m_dlg) return;
+        m_dlg->DestroyWindow();
+        m_dlg.reset();
+    }
+    bool Pump() { return m_dlg->PumpMessages(); }
+    bool PumpUntil(const std::function<bool()>& done) {
+        return ::PumpUntil([this] { return Pump(); }, done);
+    }
+    HWND Item(int id) const { return m_dlg->GetDlgItem(id); }
+    std::string Text(int id) const { return WindowText(Item(id)); }
+    const std::string& DataFile() const { return m_settings.m_strDataFile; }
+
+    CTempFolder m_folder;
+    CMessageBoxAnswers m_answers;
+    CSettings m_settings;
+    CWin32FileSystem m_fileSystem;
+    CSystemClock m_clock;
+    std::unique_ptr<CLinksDlg> m_dlg;
+};

@@ -1,0 +1,26 @@
+// CProgramUnderTest: VeltrimLinks.exe (beside the test program) in a process of its own, with
+// ways to find its windows and wait for its end. The process is ended if a test leaves it
+// running.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class CProgramUnderTest {
+public:
+    CProgramUnderTest() = default;
+    ~CProgramUnderTest();
+    CProgramUnderTest(const CProgramUnderTest&) = delete;
+    CProgramUnderTest& operator=(const CProgramUnderTest&) = delete;
+
+    bool Start();
+    // A visible top-level window of the process with this caption (and class, when given);
+    // nullptr after `timeoutMs`.
+    HWND WaitForWindow(const char* caption, const char* className = nullptr,
+                       DWORD timeoutMs = 20000) const;
+    bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 20000);
+
+private:
+    PROCESS_INFORMATION m_process = {};
+};

@@ -30,3 +30,8 @@ target_compile_options(gtest PRIVATE -Wno-error)
 file(GLOB VELTRIM_GUI_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/*.cpp)
 add_executable(gui_tests ${VELTRIM_GUI_TESTS} ${VELTRIM_RC})
 target_link_libraries(gui_tests PRIVATE veltrim_win gtest)
+
+# The start-up measurement under Wine (make bench).
+add_executable(wine_startup bench/wine_startup.cpp tests/gui/GuiTestSupport.cpp
+               tests/gui/ProgramUnderTest.cpp)
+target_link_libraries(wine_startup PRIVATE veltrim_win)

@@ -92,7 +92,18 @@ bool CWin32FileSystem::Remove(const std::string& path) {
 }
 
 bool CWin32FileSystem::Copy(const std::string& from, const std::string& to) {
-    return ::CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
+    // Copied beside the target first, so that a copy that fails half-way leaves the earlier
+    // copy whole.
+    const std::string temp = to + ".tmp";
+    if (!::CopyFileA(from.c_str(), temp.c_str(), FALSE)) {
+        ::DeleteFileA(temp.c_str());
+        return false;
+    }
+    if (!Replace(temp, to)) {
+        ::DeleteFileA(temp.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool CWin32FileSystem::GetLastWriteTime(const std::string& path, CCivilTime& local) const {

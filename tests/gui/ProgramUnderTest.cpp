@@ -54,15 +54,15 @@ bool CProgramUnderTest::Start() {
                             &startup, &m_process) != FALSE;
 }
 
-HWND CProgramUnderTest::WaitForWindow(const char* caption, const char* className,
-                                      DWORD timeoutMs) const {
+HWND CProgramUnderTest::WaitForWindow(const char* caption, const char* className, DWORD timeoutMs,
+                                      DWORD pollMs) const {
     const DWORD start = ::GetTickCount();
     for (;;) {
         CWindowSearch search = {m_process.dwProcessId, caption, className, nullptr};
         ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;
         if (::GetTickCount() - start > timeoutMs) return nullptr;
-        if (::WaitForSingleObject(m_process.hProcess, 20) == WAIT_OBJECT_0) return nullptr;
+        if (::WaitForSingleObject(m_process.hProcess, pollMs) == WAIT_OBJECT_0) return nullptr;
     }
 }
 

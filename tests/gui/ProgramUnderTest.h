@@ -16,9 +16,9 @@ public:
 
     bool Start();
     // A visible top-level window of the process with this caption (and class, when given);
-    // nullptr after `timeoutMs`.
+    // nullptr after `timeoutMs`. Looks every `pollMs`.
     HWND WaitForWindow(const char* caption, const char* className = nullptr,
-                       DWORD timeoutMs = 20000) const;
+                       DWORD timeoutMs = 20000, DWORD pollMs = 20) const;
     bool WaitForExit(DWORD& exitCode, DWORD timeoutMs = 20000);
 
 private:

@@ -1,5 +1,6 @@
 #include "app/LinksApp.h"
 
+#include "app/RegistryProfile.h"
 #include "mainwnd/LinksDlg.h"
 #include "store/Clock.h"
 #include "store/Win32FileSystem.h"
@@ -13,8 +14,8 @@ bool CLinksApp::InitInstance() {
     CWin32FileSystem fileSystem;
     CSystemClock clock;
 
-    CSettings settings;  // the defaults until the registry store is read
-    CLinksDlg dlg(settings, fileSystem, clock);
+    CRegistryProfile profile("Software\\" + GetRegistryKey() + "\\" + GetAppName());
+    CLinksDlg dlg(profile, fileSystem, clock);
     dlg.DoModal();
     m_hMainWnd = nullptr;
     return false;

@@ -2,6 +2,7 @@
 // store fills them; until a value is stored, these defaults are in force.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,4 +37,6 @@ struct CSettings {
     int m_bSaveColumnWidths = 1;
     int m_bShowDayTip = 1;
     int m_nDayTipIndex = 0;
+    // Title Case: the exceptions to capitalisation; nullopt means the built-in list.
+    std::optional<std::vector<std::string>> m_titleCaseExceptions;
 };

@@ -2,15 +2,25 @@
 set(VELTRIM_WIN_SOURCES
     app/DocumentsFolder.cpp
     app/LinksApp.cpp
+    app/PlacementKeeper.cpp
+    app/RegistryProfile.cpp
+    controls/SortedComboBox.cpp
+    controls/SortedListBox.cpp
     framework/Application.cpp
     framework/ComboBox.cpp
     framework/DataExchange.cpp
     framework/Dialog.cpp
+    framework/ListBox.cpp
     framework/MessageBox.cpp
     framework/Window.cpp
     mainwnd/LinksDlg.cpp
     mainwnd/LinksDlgData.cpp
+    mainwnd/LinksDlgEditor.cpp
+    mainwnd/LinksDlgMenu.cpp
     mainwnd/LinksDlgView.cpp
+    mainwnd/ShortcutResolver.cpp
+    mainwnd/Win32ShellLauncher.cpp
     store/Win32FileSystem.cpp
     store/Win32TextConv.cpp
+    tools/UndoPreviewDlg.cpp
 )

@@ -1,8 +1,11 @@
 // CLinksDlg: construction, start-up, message dispatch and every way out of the program.
 #include "mainwnd/LinksDlg.h"
 
+#include <vector>
+
 #include "app/ColumnScaler.h"
 #include "app/DocumentsFolder.h"
+#include "app/SettingsStore.h"
 #include "framework/Application.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
@@ -23,13 +26,21 @@ const CColumnInfo g_columns[CLinksDlg::columnCount] = {
 
 // The design width of the list of links: the column widths above are relative to it.
 constexpr int listDesignWidth = 455;
+// The profile section of the list's column widths.
+const char* const listSection = "List of Links";
 
 }  // namespace
 
-CLinksDlg::CLinksDlg(const CSettings& settings, CFileSystem& fileSystem, const CClock& clock)
-    : CDialog(IDD_LINKS_DIALOG), m_fileSystem(fileSystem), m_clock(clock), m_settings(settings) {
+CLinksDlg::CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& clock)
+    : CDialog(IDD_LINKS_DIALOG),
+      m_fileSystem(fileSystem),
+      m_clock(clock),
+      m_profile(profile),
+      m_placement(profile),
+      m_pUndoManager(std::make_unique<CUndoManager>(m_list)) {
     m_hIcon = ::LoadIconA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_hAccel = ::LoadAcceleratorsA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    LoadSettings(m_profile, m_settings);
     m_strDocumentsFolder = FindDocumentsFolder();
     if (m_settings.m_strDataFile.empty())
         m_settings.m_strDataFile = m_strDocumentsFolder + CApplication::GetAppName() + ".dat";
@@ -64,20 +75,23 @@ BOOL CLinksDlg::OnInitDialog() {
     CApplication* app = CApplication::Get();
     if (app) app->m_hMainWnd = m_hWnd;
 
+    BuildSystemMenu();
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
 
     m_listLinks.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
     InitColumns();
-    m_btnDelete.SetWindowText(m_settings.m_bConfirmDelete ? "&Delete..." : "&Delete!");
+    UpdateDeleteLabel();
 
     LoadDataFile();
     UpdateLinkCount();
     UpdateSelectedCount();
 
     // Without a stored placement the window is centred and shown without taking the focus.
-    CenterWindow();
-    ShowWindow(SW_SHOWNOACTIVATE);
+    if (!m_settings.m_bRestorePlacement || !m_placement.RestorePlacement(m_hWnd, false)) {
+        CenterWindow();
+        ShowWindow(SW_SHOWNOACTIVATE);
+    }
     return TRUE;
 }
 
@@ -86,15 +100,44 @@ void CLinksDlg::InitColumns() {
     m_listLinks.GetClientRect(&client);
     const CColumnScaler scaler(client.right - client.left, listDesignWidth, columnCount, false,
                                ::GetSystemMetrics(SM_CXVSCROLL));
+    std::vector<int> widths;
+    const bool stored = m_settings.m_bSaveColumnWidths &&
+                        m_placement.ReadColumnWidths(listSection, columnCount, widths);
     for (int i = 0; i < columnCount; ++i)
-        m_listLinks.InsertColumn(i, g_columns[i].caption, g_columns[i].format,
-                                 scaler.Scale(g_columns[i].designWidth));
+        m_listLinks.InsertColumn(
+            i, g_columns[i].caption, g_columns[i].format,
+            stored ? widths[static_cast<size_t>(i)] : scaler.Scale(g_columns[i].designWidth));
 }
 
 bool CLinksDlg::OnCommand(int id, int code, HWND control) {
     switch (id) {
         case ID_CONFIRM_EXIT:
             OnConfirmExit();
+            return true;
+        case IDC_TITLE:
+        case IDC_LINK:
+        case IDC_DESCRIPTION:
+            if (code == EN_CHANGE) m_bEditorDirty = true;
+            return true;
+        case IDC_CATEGORY:
+            if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) m_bEditorDirty = true;
+            return true;
+        default:
+            break;
+    }
+    if (code != BN_CLICKED) return CDialog::OnCommand(id, code, control);
+    switch (id) {
+        case IDC_NEW:
+            OnNew();
+            return true;
+        case IDC_SAVE:
+            OnSave();
+            return true;
+        case IDC_DELETE:
+            OnDelete();
+            return true;
+        case IDC_LAUNCH:
+            OnLaunch();
             return true;
         default:
             return CDialog::OnCommand(id, code, control);
@@ -126,6 +169,11 @@ bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
         case WM_ENDSESSION:
             OnEndSession(wParam != FALSE);
             return false;
+        case WM_SYSCOMMAND:
+            return OnSysCommand(static_cast<UINT>(wParam));
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return true;
         default:
             return false;
     }
@@ -166,9 +214,13 @@ void CLinksDlg::OnDestroy() {
     KillTimer(timerAutoSave);
     KillTimer(timerKey);
     if (m_bSaveOnExit) {
+        if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
         if (m_bModified && m_settings.m_bSaveOnClose) SaveDataFile();
     }
+    // The history refers to the records: it goes before them.
+    m_pUndoManager->Clear();
     m_list.FreeAll();
+    StoreWindowState();
     CApplication* app = CApplication::Get();
     if (app && app->m_hMainWnd == m_hWnd) app->m_hMainWnd = nullptr;
 }
@@ -179,5 +231,14 @@ void CLinksDlg::OnEndSession(bool ending) {
     KillTimer(timerAutoSave);
     // The session ends whatever the options say: write the list (an empty list is never
     // written).
-    if (m_bSaveOnExit) SaveDataFile();
+    if (m_bSaveOnExit) {
+        if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
+        SaveDataFile();
+    }
+    StoreWindowState();
+}
+
+void CLinksDlg::StoreWindowState() {
+    m_placement.StorePlacement(m_hWnd);
+    m_placement.StoreColumnWidths(m_listLinks, listSection);
 }

@@ -4,11 +4,17 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "app/PlacementKeeper.h"
+#include "app/Profile.h"
 #include "app/Settings.h"
+#include "controls/SortedComboBox.h"
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
 #include "framework/CriticalSection.h"
@@ -20,6 +26,7 @@
 #include "store/DataFile.h"
 #include "store/FileSystem.h"
 #include "store/LinkList.h"
+#include "tools/UndoManager.h"
 
 class CLinksDlg : public CDialog {
 public:
@@ -29,16 +36,20 @@ public:
     // The columns of the list of links, in their order.
     enum { colTitle, colCategory, colDescription, colAdded, colModified, columnCount };
 
-    // Reads nothing from a window: takes the settings, finds the documents folder and the
-    // default data file.
-    CLinksDlg(const CSettings& settings, CFileSystem& fileSystem, const CClock& clock);
+    // Reads nothing from a window: reads the settings from the profile, finds the documents
+    // folder and the default data file.
+    CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& clock);
     ~CLinksDlg() override;
 
     // Attributes
     const CLinkList& GetList() const { return m_list; }
     const std::string& GetDataFile() const { return m_settings.m_strDataFile; }
+    const CSettings& GetSettings() const { return m_settings; }
     const std::string& GetDocumentsFolder() const { return m_strDocumentsFolder; }
     bool IsModified() const { return m_bModified; }
+    int GetSavePresses() const { return m_nSavePresses; }
+    bool IsPreviewActive() const { return m_bPreview; }
+    const CUndoManager& GetUndoManager() const { return *m_pUndoManager; }
     bool IsSaveOnExit() const { return m_bSaveOnExit; }
 
     // Operations on the list view
@@ -50,9 +61,17 @@ public:
     // Shows the record at the list's selection mark in the editor.
     void ShowSelectedLink(bool fromClick);
 
+    // Enables Previous and Next by whether a selected row lies above and below `row`.
+    void UpdatePrevNextButtons(int row);
+    void SelectAllLinks();
+    void InvertSelection();
+
     // Operations on the editor
     void ShowLinkItem(const CLinkItem* item);
     void ClearEditor(bool resetCategories);
+    // Writes the editor's fields into the list: by the Save button, or on leaving a record.
+    void SaveEditorLink(bool byButton);
+    void UpdateDeleteLabel();
 
     // Operations on the data file; no path means the current data file.
     bool SaveDataFile(const std::optional<std::string>& path = std::nullopt);
@@ -72,6 +91,29 @@ protected:
 
 private:
     void InitColumns();
+    void BuildSystemMenu();
+    // Returns true when the system command was the program's own.
+    bool OnSysCommand(UINT command);
+    void SetMenuItem(UINT id, bool enabled, const std::string& text);
+    void UpdateUndoMenu(bool available, const std::string& name);
+    void UpdateRedoMenu(bool available, const std::string& name);
+    void UpdateUndoRedoMenus();
+    void OnUndo(bool undo);
+    void ApplyUndoResult(const CUndoResult& result);
+    void OnActivatePreview();
+    void OnNew();
+    void OnSave();
+    void OnDelete();
+    void OnLaunch();
+    void OnDropFiles(HDROP drop);
+    // Counts a stored record for the saving policy (may write the data file).
+    void CountChange();
+    // The record the editor was filled from when the list still holds it, else nullptr.
+    CLinkItem* EditorRecord() const;
+    // Empties the view's selection after rows were removed, keeping the row count right.
+    void ResetRows();
+    // Stores the placement and the column widths (every way out, whatever the options say).
+    void StoreWindowState();
     void FillCategoryCombo();
     void OnConfirmExit();
     void OnGetDispInfo(NMLVDISPINFOA* info);
@@ -86,6 +128,8 @@ private:
     CCriticalSection m_listLock;
     CFileSystem& m_fileSystem;
     const CClock& m_clock;
+    CProfile& m_profile;
+    CPlacementKeeper m_placement;
 
     // Resources
     HICON m_hIcon = nullptr;
@@ -104,16 +148,16 @@ private:
     bool m_bSearching = false;
     bool m_bSaveOnExit = true;
     bool m_bPrevKeyAlt = false;
-    // Buffer behind the texts handed to the list view; valid until the next request.
-    std::string m_strCellText;
+    bool m_bPreview = false;
+    std::unique_ptr<CUndoManager> m_pUndoManager;
 
     // Controls
     CListView m_listLinks;
     CEdit m_editTitle;
     CEdit m_editLink;
     CEdit m_editDescription;
-    CComboBox m_comboCategory;
-    CComboBox m_comboSearch;
+    CSortedComboBox m_comboCategory;
+    CSortedComboBox m_comboSearch;
     CStatic m_staticLinkCount;
     CStatic m_staticSelectedCount;
     CStatic m_staticModified;

@@ -22,6 +22,9 @@ bool CLinksDlg::SaveDataFile(const std::optional<std::string>& path) {
 
 void CLinksDlg::ClearList() {
     CSingleLock lock(m_listLock);
+    // The history refers to the records being freed: it is emptied with them.
+    m_pUndoManager->Clear();
+    UpdateUndoRedoMenus();
     m_list.FreeAll();
     m_list.Categories().RemoveAll();
     m_listLinks.SetItemCountEx(0, 0);

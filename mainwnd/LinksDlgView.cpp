@@ -5,6 +5,7 @@
 #include "controls/NumberFormatter.h"
 #include "mainwnd/LinksDlg.h"
 #include "res/resource.h"
+#include "store/NewCategory.h"
 
 namespace {
 
@@ -48,10 +49,24 @@ void CLinksDlg::DeselectAll() {
     UpdateSelectedCount();
 }
 
+void CLinksDlg::ResetRows() {
+    // Clearing the row count and setting it again is the cheapest way to drop an owner-data
+    // list's selection after rows were taken out.
+    const int top = m_listLinks.GetTopIndex();
+    m_listLinks.SetItemCountEx(0, 0);
+    m_listLinks.SetItemCountEx(static_cast<int>(m_list.GetCount()));
+    if (m_list.GetCount() > 0)
+        m_listLinks.EnsureVisible(std::min(top, static_cast<int>(m_list.GetCount()) - 1));
+}
+
 void CLinksDlg::ShowSelectedLink(bool fromClick) {
     if (m_bSearching) return;
     const int mark = m_listLinks.GetSelectionMark();
     if (mark < 0) return;
+
+    // Leaving a record with unsaved changes saves them into the record they came from.
+    if (fromClick && m_settings.m_bMoveSave && m_bEditorDirty && mark != m_nEditorRow)
+        SaveEditorLink(false);
 
     m_nEditorRow = mark;
     if (static_cast<size_t>(mark) < m_list.GetCount()) {
@@ -99,14 +114,11 @@ void CLinksDlg::ClearEditor(bool resetCategories) {
         m_comboCategory.SetWindowText("");
         return;
     }
-    const std::string& category = m_list.m_strNewCategory;
-    if (category == "LAST") return;
-    if (category == "NONE") {
+    const CNewCategory choice = ChooseNewCategory(m_list.m_strNewCategory, m_list.Categories());
+    if (choice.action == CNewCategory::empty)
         m_comboCategory.SetWindowText("");
-        return;
-    }
-    const int index = m_comboCategory.FindStringExact(-1, category.c_str());
-    if (index >= 0) m_comboCategory.SetCurSel(index);
+    else if (choice.action == CNewCategory::select)
+        m_comboCategory.SetCurSel(choice.index);
 }
 
 void CLinksDlg::FillCategoryCombo() {
@@ -164,6 +176,10 @@ bool CLinksDlg::OnListKeyDown(const NMLVKEYDOWN* key) {
     }
     m_bPrevKeyAlt = isAlt;
     if (key->wVKey == virtualKeyCtrl || isAlt || key->wVKey == VK_SPACE) return false;
+    if (key->wVKey == VK_DELETE) {
+        OnDelete();
+        return false;
+    }
     // The list moves its selection mark after this notification; the timer shows the record
     // once it has.
     SetTimer(timerKey, keyTimerDelay);
@@ -178,6 +194,10 @@ bool CLinksDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
             return true;
         case NM_CLICK:
             ShowSelectedLink(true);
+            result = 0;
+            return true;
+        case NM_DBLCLK:
+            OnLaunch();
             result = 0;
             return true;
         case NM_RCLICK:

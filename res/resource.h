@@ -3,6 +3,7 @@
 
 // Dialog templates
 #define IDD_LINKS_DIALOG 102
+#define IDD_UNDO_PREVIEW 138
 
 // Icons, accelerators, strings
 #define IDR_MAINFRAME 128
@@ -12,6 +13,21 @@
 
 // Commands
 #define ID_CONFIRM_EXIT 110
+
+// System-menu commands: multiples of 16 below 0xF000, so that they survive the masking of a
+// system command's low four bits and never collide with the platform's own.
+#define IDM_ABOUTBOX 16
+#define IDM_STATISTICS 32
+#define IDM_MULTI_SORT 48
+#define IDM_INVERT_SELECTION 64
+#define IDM_SELECT_ALL 80
+#define IDM_WORD_WRAP 96
+#define IDM_UNDO 112
+#define IDM_REDO 128
+#define IDM_PREVIEW 144
+#define IDM_TITLE_CASE 160
+#define IDM_IMPORT 176
+#define IDM_TIP 192
 
 // Controls of the main window
 #define IDC_LINK_LIST 1000
@@ -30,3 +46,8 @@
 #define IDC_SELECTED_COUNT 1083
 #define IDC_LINK_COUNT 1096
 #define IDC_NEW 1102
+
+// Controls of the undo and redo preview
+#define IDC_PREVIEW_ACTION 1056
+#define IDC_PREVIEW_EFFECT 1057
+#define IDC_PREVIEW_CATEGORY 1025

@@ -1,5 +1,7 @@
 #include "tests/gui/GuiTestSupport.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -139,4 +141,66 @@ std::string WindowText(HWND hWnd) {
     char text[1024] = {};
     ::GetWindowTextA(hWnd, text, sizeof text);
     return text;
+}
+
+void ClickRow(HWND list, int row) {
+    RECT rect = {LVIR_LABEL, 0, 0, 0};
+    ::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    ::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&rect));
+    const LPARAM point = MAKELPARAM(rect.left + 4, (rect.top + rect.bottom) / 2);
+    ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::PostMessageA(list, WM_LBUTTONUP, 0, point);
+}
+
+std::string CellText(HWND list, int row, int column, int bufferSize) {
+    std::string buffer(static_cast<size_t>(bufferSize), '\0');
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = &buffer[0];
+    item.cchTextMax = bufferSize;
+    const LRESULT length = ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                                          reinterpret_cast<LPARAM>(&item));
+    return std::string(buffer.c_str(), static_cast<size_t>(length));
+}
+
+void SelectRows(HWND list, const std::vector<int>& rows) {
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = 0;
+    ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED;
+    state.stateMask = LVIS_SELECTED;
+    for (int row : rows)
+        ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                       reinterpret_cast<LPARAM>(&state));
+    if (!rows.empty()) ::SendMessageA(list, LVM_SETSELECTIONMARK, 0, rows.front());
+}
+
+void PostCtrlKey(HWND target, UINT key) {
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    keys[VK_LCONTROL] = 0x80;
+    ::SetKeyboardState(keys);
+    ::PostMessageA(target, WM_KEYDOWN, key, 1);
+}
+
+void ReleaseCtrlKey() {
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0;
+    keys[VK_LCONTROL] = 0;
+    ::SetKeyboardState(keys);
+}
+
+std::string MenuItemText(HWND window, UINT id) {
+    char text[256] = {};
+    ::GetMenuStringA(::GetSystemMenu(window, FALSE), id, text, sizeof text, MF_BYCOMMAND);
+    return text;
+}
+
+UINT MenuItemState(HWND window, UINT id) {
+    return ::GetMenuState(::GetSystemMenu(window, FALSE), id, MF_BYCOMMAND);
 }

@@ -64,3 +64,18 @@ bool PumpUntil(const std::function<bool()>& pump, const std::function<bool()>& d
 
 // The text of a window.
 std::string WindowText(HWND hWnd);
+
+// Clicks a row of a list view as the mouse would, through the list's own message handling
+// (posted: the caller pumps).
+void ClickRow(HWND list, int row);
+// The text of a list view cell, asked for with a buffer of `bufferSize` characters.
+std::string CellText(HWND list, int row, int column, int bufferSize = 260);
+// Selects exactly the given rows of a list view.
+void SelectRows(HWND list, const std::vector<int>& rows);
+// Posts a key press to `target` with Ctrl held (the thread's key state says so while it is
+// pumped), so that accelerators see it.
+void PostCtrlKey(HWND target, UINT key);
+void ReleaseCtrlKey();
+// The text and state of a system-menu item.
+std::string MenuItemText(HWND window, UINT id);
+UINT MenuItemState(HWND window, UINT id);

@@ -6,18 +6,24 @@
 
 #include <memory>
 
+#include "app/MemoryProfile.h"
 #include "mainwnd/LinksDlg.h"
 #include "store/Win32FileSystem.h"
 #include "tests/gui/GuiTestSupport.h"
 
 class MainWindowFixture : public ::testing::Test {
 protected:
-    void SetUp() override { m_settings.m_strDataFile = m_folder.File("links.dat"); }
+    void SetUp() override {
+        m_strDataFile = m_folder.File("links.dat");
+        m_profile.WriteString("Saving", "Data File", m_strDataFile);
+        // No tip window in these tests; it would wait for the user.
+        m_profile.WriteInt("Misc", "Show Day Tip", 0);
+    }
     void TearDown() override { Close(); }
 
     // Creates the window; it loads the data file.
     void Open() {
-        m_dlg = std::make_unique<CLinksDlg>(m_settings, m_fileSystem, m_clock);
+        m_dlg = std::make_unique<CLinksDlg>(m_profile, m_fileSystem, m_clock);
         ASSERT_TRUE(m_dlg->Create());
         Pump();
     }
@@ -33,11 +39,12 @@ protected:
     }
     HWND Item(int id) const { return m_dlg->GetDlgItem(id); }
     std::string Text(int id) const { return WindowText(Item(id)); }
-    const std::string& DataFile() const { return m_settings.m_strDataFile; }
+    const std::string& DataFile() const { return m_strDataFile; }
 
     CTempFolder m_folder;
     CMessageBoxAnswers m_answers;
-    CSettings m_settings;
+    CMemoryProfile m_profile;
+    std::string m_strDataFile;
     CWin32FileSystem m_fileSystem;
     CSystemClock m_clock;
     std::unique_ptr<CLinksDlg> m_dlg;

@@ -7,32 +7,6 @@
 #include "res/resource.h"
 #include "tests/gui/MainWindowFixture.h"
 
-namespace {
-
-// Clicks a row of the list as the mouse would, through the list's own message handling.
-void ClickRow(HWND list, int row) {
-    RECT rect = {LVIR_LABEL, 0, 0, 0};
-    ::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-    ::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
-                   reinterpret_cast<LPARAM>(&rect));
-    const LPARAM point = MAKELPARAM(rect.left + 4, (rect.top + rect.bottom) / 2);
-    ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    ::PostMessageA(list, WM_LBUTTONUP, 0, point);
-}
-
-std::string CellText(HWND list, int row, int column, int bufferSize = 260) {
-    std::string buffer(static_cast<size_t>(bufferSize), '\0');
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = &buffer[0];
-    item.cchTextMax = bufferSize;
-    const LRESULT length = ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                                          reinterpret_cast<LPARAM>(&item));
-    return std::string(buffer.c_str(), static_cast<size_t>(length));
-}
-
-}  // namespace
-
 using MainWindow = MainWindowFixture;
 
 TEST_F(MainWindow, CountersShowThousandsSeparators) {

@@ -1,0 +1,10 @@
+// CPoolJob: the idle flag follows the work of each start.
+#include "app/PoolJob.h"
+
+void CPoolJob::OnWorkPending() {
+    m_bIdle = 0;
+}
+
+void CPoolJob::OnWorkDone() {
+    m_bIdle = 1;
+}

@@ -1,0 +1,192 @@
+// CLinksDlg: the editor below the list: New, Save, Delete, Launch's refusal of an empty link,
+// the saving policy of Save presses, and files dropped on the Link field.
+#include <new>
+
+#include "framework/MessageBox.h"
+#include "mainwnd/LinksDlg.h"
+#include "mainwnd/ShortcutResolver.h"
+#include "res/resource.h"
+#include "store/EditorSave.h"
+#include "store/SavePressPolicy.h"
+#include "store/TextTrim.h"
+
+namespace {
+
+const char* const messageNoMemoryToSave =
+    "There isn't enough available memory to save this link.  Try closing another application.";
+
+}  // namespace
+
+void CLinksDlg::UpdateDeleteLabel() {
+    m_btnDelete.SetWindowText(m_settings.m_bConfirmDelete ? "&Delete..." : "&Delete!");
+}
+
+CLinkItem* CLinksDlg::EditorRecord() const {
+    if (!m_pEditorItem) return nullptr;
+    const long long row = m_list.FindRow(m_pEditorItem);
+    return row >= 0 ? m_list.GetAt(static_cast<size_t>(row)) : nullptr;
+}
+
+void CLinksDlg::OnNew() {
+    if (m_bSearching) return;
+    ClearEditor(false);
+    DeselectAll();
+    m_comboSearch.SetWindowText("");
+    m_bRecordLoaded = false;
+}
+
+void CLinksDlg::OnSave() {
+    if (m_bSearching) return;
+    SaveEditorLink(true);
+}
+
+void CLinksDlg::SaveEditorLink(bool byButton) {
+    CSingleLock lock(m_listLock);
+    try {
+        const CEditorSave texts(m_editTitle.GetWindowText(), m_editLink.GetWindowText(),
+                                m_editDescription.GetWindowText(), m_comboCategory.GetWindowText(),
+                                m_settings.m_bMoveToTitle != 0, m_settings.m_bMoveToLink != 0);
+        if (!texts.HasContent()) return;
+
+        const std::string& category = texts.GetCategory();
+        if (!category.empty() && !m_list.Categories().Contains(category)) {
+            const size_t index = m_list.Categories().InsertSorted(category);
+            m_comboCategory.InsertString(static_cast<int>(index), category.c_str());
+        }
+        if (texts.IsTitleMoved()) m_editTitle.SetWindowText(texts.GetTitle());
+        if (texts.IsLinkMoved()) m_editLink.SetWindowText(texts.GetLink());
+        m_editDescription.SetWindowText(texts.GetDescription());
+
+        LockListUpdate(true);
+        int row = m_listLinks.GetSelectionMark();
+        const CDateTime now = m_clock.NowStamp();
+        // On leaving a record the fields belong to the record they were filled from, wherever
+        // it is now; by the button they go into the selected record.
+        CLinkItem* target = nullptr;
+        if (m_bRecordLoaded && row >= 0) {
+            if (!byButton && m_nEditorRow >= 0)
+                target = EditorRecord();
+            else if (static_cast<size_t>(row) < m_list.GetCount())
+                target = m_list.GetAt(static_cast<size_t>(row));
+        }
+        if (target) {
+            const CUndoResult result = m_pUndoManager->Replace(
+                *target, texts.GetTitle(), texts.GetLink(), texts.GetDescription(), category, now);
+            const long long targetRow = m_list.FindRow(target);
+            if (targetRow >= 0)
+                m_listLinks.RedrawItems(static_cast<int>(targetRow), static_cast<int>(targetRow));
+            if (byButton) row = static_cast<int>(targetRow);
+            UpdateUndoRedoMenus();
+            if (result.message) AppMessageBox(m_hWnd, result.message, MB_OK | MB_ICONEXCLAMATION);
+        } else {
+            if (!m_list.AddLinkItem(texts.GetTitle(), texts.GetLink(), texts.GetDescription(),
+                                    category, now, now)) {
+                LockListUpdate(false);
+                AppMessageBox(m_hWnd, messageNoMemoryToSave, MB_OK | MB_ICONEXCLAMATION);
+                return;
+            }
+            row = static_cast<int>(m_list.GetCount()) - 1;
+            m_listLinks.SetItemCountEx(static_cast<int>(m_list.GetCount()));
+        }
+        m_staticModified.SetWindowText(now.FormatShort());
+
+        if (byButton && row >= 0) {
+            DeselectAll();
+            m_listLinks.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED,
+                                     LVIS_SELECTED | LVIS_FOCUSED);
+            m_listLinks.SetSelectionMark(row);
+            m_listLinks.EnsureVisible(row);
+            UpdateSelectedCount();
+            m_bRecordLoaded = true;
+            m_nEditorRow = row;
+            m_pEditorItem = m_list.GetAt(static_cast<size_t>(row));
+        }
+        LockListUpdate(false);
+        CountChange();
+        m_bEditorDirty = false;
+        UpdateSelectedCount();
+        UpdateLinkCount();
+    } catch (const std::bad_alloc&) {
+        LockListUpdate(false);
+        AppMessageBox(m_hWnd, messageNoMemoryToSave, MB_OK | MB_ICONEXCLAMATION);
+    }
+}
+
+void CLinksDlg::CountChange() {
+    const CSavePressPolicy policy(m_settings.m_bSaveOnPresses != 0, m_settings.m_nSaveLimit);
+    CSavePressPolicy::CPress press = policy.Press(m_nSavePresses);
+    if (press.m_bWriteNow) {
+        // A successful write resets the counter and the modified mark itself.
+        m_nSavePresses = press.m_nSavePresses;
+        if (SaveDataFile()) return;
+        CSavePressPolicy::WriteFinished(press, false);
+    }
+    m_nSavePresses = press.m_nSavePresses;
+    m_bModified = m_bModified || press.m_bModified;
+}
+
+void CLinksDlg::OnDelete() {
+    if (m_bSearching) return;
+    CSingleLock lock(m_listLock);
+    const int selected = m_listLinks.GetSelectedCount();
+    if (selected <= 0) return;
+    if (m_settings.m_bConfirmDelete) {
+        const std::string question = FormatCount("Delete %s item%s?", selected);
+        if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONQUESTION) == IDNO) return;
+    }
+    std::vector<size_t> rows;
+    rows.reserve(static_cast<size_t>(selected));
+    for (int row = m_listLinks.GetNextItem(-1, LVNI_SELECTED); row >= 0;
+         row = m_listLinks.GetNextItem(row, LVNI_SELECTED))
+        rows.push_back(static_cast<size_t>(row));
+
+    LockListUpdate(true);
+    try {
+        const CUndoResult result = m_pUndoManager->DeleteRows(rows);
+        m_bModified = true;
+        m_bRecordLoaded = false;
+        ResetRows();
+        UpdateUndoRedoMenus();
+        if (result.message) AppMessageBox(m_hWnd, result.message, MB_OK | MB_ICONEXCLAMATION);
+    } catch (const std::bad_alloc&) {
+        AppMessageBox(m_hWnd, "Could not add to the undo list.", MB_OK | MB_ICONEXCLAMATION);
+    }
+    LockListUpdate(false);
+    UpdateSelectedCount();
+    UpdateLinkCount();
+}
+
+void CLinksDlg::OnLaunch() {
+    if (m_bSearching) return;
+    const std::string link = TrimText(m_editLink.GetWindowText());
+    if (link.empty()) {
+        AppMessageBox(m_hWnd, "Please put a link or full filename into the Link field.",
+                      MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // Launching itself goes through the worker-thread jobs.
+}
+
+void CLinksDlg::OnDropFiles(HDROP drop) {
+    POINT point;
+    // Only a drop in the client area counts, and of it only the first name.
+    if (::DragQueryPoint(drop, &point)) {
+        char name[MAX_PATH] = {};
+        if (::DragQueryFileA(drop, 0, name, MAX_PATH) > 0) {
+            RECT linkRect;
+            m_editLink.GetWindowRect(&linkRect);
+            ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&linkRect), 2);
+            if (::PtInRect(&linkRect, point)) {
+                std::string path = name;
+                const std::string suffix = ".lnk";
+                if (path.size() >= suffix.size() &&
+                    ::lstrcmpiA(path.c_str() + path.size() - suffix.size(), suffix.c_str()) == 0) {
+                    std::string target;
+                    if (ResolveShortcut(path, target) == S_OK) path = target;
+                }
+                m_editLink.SetWindowText(path);
+            }
+        }
+    }
+    ::DragFinish(drop);
+}

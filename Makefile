@@ -30,7 +30,7 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVELTRIM_SANITIZE=OFF -DVELTRIM_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	$(BENCH_BUILD)/core_bench --benchmark_counters_tabular=true
-	$(XVFB) scripts/bench-startup.sh $(BENCH_BUILD)
+	$(XVFB) scripts/bench-wine.sh $(BENCH_BUILD)
 
 # Refreshes the README's picture of the main window.
 screenshot: build

@@ -31,7 +31,9 @@ file(GLOB VELTRIM_GUI_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/*.cp
 add_executable(gui_tests ${VELTRIM_GUI_TESTS} ${VELTRIM_RC})
 target_link_libraries(gui_tests PRIVATE veltrim_win gtest)
 
-# The start-up measurement under Wine (make bench).
+# The measurements under Wine (make bench): start-up, and bulk editing in the main window.
 add_executable(wine_startup bench/wine_startup.cpp tests/gui/GuiTestSupport.cpp
                tests/gui/ProgramUnderTest.cpp)
 target_link_libraries(wine_startup PRIVATE veltrim_win)
+add_executable(wine_edit bench/wine_edit.cpp tests/gui/GuiTestSupport.cpp ${VELTRIM_RC})
+target_link_libraries(wine_edit PRIVATE veltrim_win)

@@ -53,6 +53,7 @@ public:
     void SetItemCountEx(int count, DWORD flags = LVSICF_NOSCROLL) {
         SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), flags);
     }
+    void DeleteAllItems() { SendMessage(LVM_DELETEALLITEMS); }
     // item -1 applies the state to every row.
     void SetItemState(int item, UINT state, UINT mask) {
         LVITEMA lvi = {};

@@ -27,7 +27,7 @@ void CLinksDlg::ClearList() {
     UpdateUndoRedoMenus();
     m_list.FreeAll();
     m_list.Categories().RemoveAll();
-    m_listLinks.SetItemCountEx(0, 0);
+    m_listLinks.DeleteAllItems();
     UpdateLinkCount();
     UpdateSelectedCount();
     m_comboSearch.ResetContent();

@@ -50,10 +50,11 @@ void CLinksDlg::DeselectAll() {
 }
 
 void CLinksDlg::ResetRows() {
-    // Clearing the row count and setting it again is the cheapest way to drop an owner-data
-    // list's selection after rows were taken out.
+    // Deleting all rows of an owner-data list drops its selection ranges in one step; lowering
+    // the row count instead removes them one range at a time, which is slow for a scattered
+    // selection under some implementations of the list view.
     const int top = m_listLinks.GetTopIndex();
-    m_listLinks.SetItemCountEx(0, 0);
+    m_listLinks.DeleteAllItems();
     m_listLinks.SetItemCountEx(static_cast<int>(m_list.GetCount()));
     if (m_list.GetCount() > 0)
         m_listLinks.EnsureVisible(std::min(top, static_cast<int>(m_list.GetCount()) - 1));

@@ -314,3 +314,37 @@ TEST_F(Editing, LeavingAChangedRecordSavesItIntoThatRecord) {
     EXPECT_EQ("Title 3", m_dlg->GetList().GetAt(3)->m_strTitle.str());
     EXPECT_EQ(1, m_dlg->GetSavePresses());
 }
+
+TEST_F(Editing, LaunchRefusesAnEmptyLink) {
+    Open();
+    Type(IDC_LINK, "   ");
+    Click(IDC_LAUNCH);
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ("Please put a link or full filename into the Link field.", m_answers.Shown()[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), m_answers.Shown()[0].type & MB_ICONMASK);
+}
+
+TEST_F(Editing, DeleteKeyInTheListAsksTheDeleteQuestion) {
+    WriteDataFile(DataFile(), 4);
+    Open();
+    HWND list = Item(IDC_LINK_LIST);
+    SelectRows(list, {1});
+    m_answers.Queue(IDYES);
+    ::PostMessageA(list, WM_KEYDOWN, VK_DELETE, 1);
+    Pump();
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ("Delete 1 item?", m_answers.Shown()[0].text);
+    EXPECT_EQ(3, Rows());
+}
+
+TEST_F(Editing, MinimiseAndRestoreSwapRestoreAndMinimizeInTheMenu) {
+    Open();
+    ::ShowWindow(*m_dlg, SW_MINIMIZE);
+    Pump();
+    EXPECT_FALSE(MenuItemState(*m_dlg, SC_RESTORE) & MF_GRAYED);
+    EXPECT_TRUE(MenuItemState(*m_dlg, SC_MINIMIZE) & MF_GRAYED);
+    ::ShowWindow(*m_dlg, SW_RESTORE);
+    Pump();
+    EXPECT_TRUE(MenuItemState(*m_dlg, SC_RESTORE) & MF_GRAYED);
+    EXPECT_FALSE(MenuItemState(*m_dlg, SC_MINIMIZE) & MF_GRAYED);
+}

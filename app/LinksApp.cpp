@@ -2,6 +2,7 @@
 
 #include "app/RegistryProfile.h"
 #include "mainwnd/LinksDlg.h"
+#include "mainwnd/Win32ShellLauncher.h"
 #include "store/Clock.h"
 #include "store/Win32FileSystem.h"
 #include "store/Win32TextConv.h"
@@ -15,7 +16,8 @@ bool CLinksApp::InitInstance() {
     CSystemClock clock;
 
     CRegistryProfile profile("Software\\" + GetRegistryKey() + "\\" + GetAppName());
-    CLinksDlg dlg(profile, fileSystem, clock);
+    CWin32ShellLauncher launcher;
+    CLinksDlg dlg(profile, fileSystem, clock, launcher);
     dlg.DoModal();
     m_hMainWnd = nullptr;
     return false;

@@ -7,6 +7,7 @@
 
 #include "app/MemoryProfile.h"
 #include "mainwnd/LinksDlg.h"
+#include "mainwnd/Win32ShellLauncher.h"
 #include "res/resource.h"
 #include "store/Win32FileSystem.h"
 #include "store/Win32TextConv.h"
@@ -49,7 +50,8 @@ int main() {
     profile.WriteInt("Misc", "Show Day Tip", 0);
     CWin32FileSystem fileSystem;
     CSystemClock clock;
-    CLinksDlg dlg(profile, fileSystem, clock);
+    CWin32ShellLauncher launcher;
+    CLinksDlg dlg(profile, fileSystem, clock, launcher);
     if (!dlg.Create()) return 1;
     dlg.PumpMessages();
 

@@ -4,6 +4,7 @@ set(VELTRIM_CORE_SOURCES
     app/MemoryProfile.cpp
     app/Placement.cpp
     app/PoolJob.cpp
+    app/SaveJob.cpp
     app/SettingsStore.cpp
     app/ThreadJob.cpp
     app/ThreadJobPool.cpp

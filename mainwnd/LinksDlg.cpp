@@ -6,6 +6,7 @@
 #include "app/ColumnScaler.h"
 #include "app/DocumentsFolder.h"
 #include "app/SettingsStore.h"
+#include "mainwnd/LaunchJob.h"
 #include "framework/Application.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
@@ -31,16 +32,22 @@ const char* const listSection = "List of Links";
 
 }  // namespace
 
-CLinksDlg::CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& clock)
+CLinksDlg::CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& clock,
+                     CShellLauncher& launcher)
     : CDialog(IDD_LINKS_DIALOG),
       m_fileSystem(fileSystem),
       m_clock(clock),
       m_profile(profile),
+      m_launcher(launcher),
       m_placement(profile),
       m_pUndoManager(std::make_unique<CUndoManager>(m_list)) {
     m_hIcon = ::LoadIconA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_hAccel = ::LoadAcceleratorsA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     LoadSettings(m_profile, m_settings);
+    m_launchJobs = std::make_unique<CThreadJobPool>([this] {
+        return std::make_unique<CLaunchJob>(
+            m_launcher, [this](const std::string& message) { PostJobMessage(message); });
+    });
     m_strDocumentsFolder = FindDocumentsFolder();
     if (m_settings.m_strDataFile.empty())
         m_settings.m_strDataFile = m_strDocumentsFolder + CApplication::GetAppName() + ".dat";
@@ -74,6 +81,7 @@ BOOL CLinksDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     CApplication* app = CApplication::Get();
     if (app) app->m_hMainWnd = m_hWnd;
+    m_hJobTarget = m_hWnd;
 
     BuildSystemMenu();
     SetIcon(m_hIcon, true);
@@ -92,6 +100,9 @@ BOOL CLinksDlg::OnInitDialog() {
         CenterWindow();
         ShowWindow(SW_SHOWNOACTIVATE);
     }
+    if (m_settings.m_bSaveOnTimer)
+        SetTimer(timerAutoSave, AutoSaveInterval(m_settings.m_nTimerIndex));
+    m_saveJob.Arm([this] { WriteFromTimer(); }, true);
     return TRUE;
 }
 
@@ -153,10 +164,12 @@ void CLinksDlg::OnTimer(UINT_PTR id) {
     if (id == timerKey) {
         KillTimer(timerKey);
         ShowSelectedLink(false);
+    } else if (id == timerAutoSave) {
+        OnAutoSaveTick();
     }
 }
 
-bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (msg) {
         case WM_PAINT:
             return OnPaint();
@@ -173,6 +186,9 @@ bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
             return OnSysCommand(static_cast<UINT>(wParam));
         case WM_DROPFILES:
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return true;
+        case WM_JOB_MESSAGE:
+            OnJobMessage(lParam);
             return true;
         default:
             return false;
@@ -210,6 +226,8 @@ void CLinksDlg::OnSize(UINT type) {
 }
 
 void CLinksDlg::OnDestroy() {
+    // The jobs go first, before the list lock is taken: a save at work needs it to finish.
+    ShutdownJobs();
     CSingleLock lock(m_listLock);
     KillTimer(timerAutoSave);
     KillTimer(timerKey);
@@ -227,6 +245,7 @@ void CLinksDlg::OnDestroy() {
 
 void CLinksDlg::OnEndSession(bool ending) {
     if (!ending) return;
+    ShutdownJobs();
     CSingleLock lock(m_listLock);
     KillTimer(timerAutoSave);
     // The session ends whatever the options say: write the list (an empty list is never

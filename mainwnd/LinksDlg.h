@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@
 
 #include "app/PlacementKeeper.h"
 #include "app/Profile.h"
+#include "app/SaveJob.h"
+#include "app/ThreadJobPool.h"
 #include "app/Settings.h"
 #include "controls/SortedComboBox.h"
 #include "framework/Button.h"
@@ -22,6 +25,7 @@
 #include "framework/Edit.h"
 #include "framework/ListView.h"
 #include "framework/Static.h"
+#include "mainwnd/ShellLauncher.h"
 #include "store/Clock.h"
 #include "store/DataFile.h"
 #include "store/FileSystem.h"
@@ -33,12 +37,16 @@ public:
     // Timers of the main window.
     enum { timerKey = 3, timerAutoSave = 4 };
     static constexpr UINT keyTimerDelay = 50;
+    // A text that a worker thread hands over to be shown in a message box; lParam owns a
+    // heap-allocated std::string.
+    static constexpr UINT WM_JOB_MESSAGE = WM_APP + 1;
     // The columns of the list of links, in their order.
     enum { colTitle, colCategory, colDescription, colAdded, colModified, columnCount };
 
     // Reads nothing from a window: reads the settings from the profile, finds the documents
     // folder and the default data file.
-    CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& clock);
+    CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& clock,
+              CShellLauncher& launcher);
     ~CLinksDlg() override;
 
     // Attributes
@@ -47,6 +55,7 @@ public:
     const CSettings& GetSettings() const { return m_settings; }
     const std::string& GetDocumentsFolder() const { return m_strDocumentsFolder; }
     bool IsModified() const { return m_bModified; }
+    bool IsAutoSaveIdle() const { return m_saveJob.IsIdle(); }
     int GetSavePresses() const { return m_nSavePresses; }
     bool IsPreviewActive() const { return m_bPreview; }
     const CUndoManager& GetUndoManager() const { return *m_pUndoManager; }
@@ -106,6 +115,17 @@ private:
     void OnDelete();
     void OnLaunch();
     void OnDropFiles(HDROP drop);
+    // Writes the list under the list lock; on success the counter of Save presses and the
+    // modified mark are cleared. Shows nothing, so that a worker thread may call it.
+    ESaveResult WriteList(const std::string& path);
+    // The automatic save's work, on the worker thread.
+    void WriteFromTimer();
+    // Hands a text to the user-interface thread to be shown; callable from any thread.
+    void PostJobMessage(const std::string& text) const;
+    void OnJobMessage(LPARAM text);
+    void OnAutoSaveTick();
+    // Stops every job and waits for the one at work, before the window goes.
+    void ShutdownJobs();
     // Counts a stored record for the saving policy (may write the data file).
     void CountChange();
     // The record the editor was filled from when the list still holds it, else nullptr.
@@ -129,6 +149,7 @@ private:
     CFileSystem& m_fileSystem;
     const CClock& m_clock;
     CProfile& m_profile;
+    CShellLauncher& m_launcher;
     CPlacementKeeper m_placement;
 
     // Resources
@@ -138,8 +159,9 @@ private:
     // Settings and state
     CSettings m_settings;
     std::string m_strDocumentsFolder;
-    bool m_bModified = false;
-    int m_nSavePresses = 0;
+    // Written by the automatic save's thread too (under the list lock).
+    std::atomic<bool> m_bModified{false};
+    std::atomic<int> m_nSavePresses{0};
     bool m_bEditorDirty = false;
     bool m_bRecordLoaded = false;
     int m_nEditorRow = -1;
@@ -150,6 +172,11 @@ private:
     bool m_bPrevKeyAlt = false;
     bool m_bPreview = false;
     std::unique_ptr<CUndoManager> m_pUndoManager;
+    // Worker-thread jobs: launching links, and the automatic save.
+    std::unique_ptr<CThreadJobPool> m_launchJobs;
+    CSaveJob m_saveJob;
+    // The window's handle for the jobs, which must not read m_hWnd while it changes.
+    std::atomic<HWND> m_hJobTarget{nullptr};
 
     // Controls
     CListView m_listLinks;

@@ -1,23 +1,70 @@
-// CLinksDlg: reading and writing the data file, and clearing the list.
+// CLinksDlg: reading and writing the data file, the automatic save, and clearing the list.
+#include <memory>
+#include <vector>
+
 #include "framework/MessageBox.h"
 #include "mainwnd/LinksDlg.h"
 
+ESaveResult CLinksDlg::WriteList(const std::string& path) {
+    CSingleLock lock(m_listLock);
+    CDataFile dataFile(m_fileSystem, m_clock);
+    const ESaveResult result = dataFile.Save(path, m_list);
+    if (result == ESaveResult::written) {
+        m_nSavePresses = 0;
+        m_bModified = false;
+    }
+    return result;
+}
+
 bool CLinksDlg::SaveDataFile(const std::optional<std::string>& path) {
     CSingleLock lock(m_listLock);
-    const std::string& file = path ? *path : m_settings.m_strDataFile;
-    CDataFile dataFile(m_fileSystem, m_clock);
-    switch (dataFile.Save(file, m_list)) {
-        case ESaveResult::written:
-            m_nSavePresses = 0;
-            m_bModified = false;
-            return true;
-        case ESaveResult::emptyList:
-            return false;
-        case ESaveResult::writeFailed:
-        default:
-            AppMessageBox(m_hWnd, MessageWriteFailed(file), MB_OK | MB_ICONEXCLAMATION);
-            return false;
+    const std::string file = path ? *path : m_settings.m_strDataFile;
+    const ESaveResult result = WriteList(file);
+    if (result == ESaveResult::writeFailed)
+        AppMessageBox(m_hWnd, MessageWriteFailed(file), MB_OK | MB_ICONEXCLAMATION);
+    return result == ESaveResult::written;
+}
+
+void CLinksDlg::WriteFromTimer() {
+    std::string file;
+    {
+        CSingleLock lock(m_listLock);
+        file = m_settings.m_strDataFile;
     }
+    // The failure is shown by the user-interface thread: a box owned by the main window would
+    // make this thread wait for that one.
+    if (WriteList(file) == ESaveResult::writeFailed) PostJobMessage(MessageWriteFailed(file));
+}
+
+void CLinksDlg::PostJobMessage(const std::string& text) const {
+    HWND target = m_hJobTarget;
+    auto owned = std::make_unique<std::string>(text);
+    if (target && ::PostMessageA(target, WM_JOB_MESSAGE, 0, reinterpret_cast<LPARAM>(owned.get())))
+        owned.release();
+}
+
+void CLinksDlg::OnJobMessage(LPARAM text) {
+    std::unique_ptr<std::string> owned(reinterpret_cast<std::string*>(text));
+    if (owned) AppMessageBox(m_hWnd, *owned, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CLinksDlg::OnAutoSaveTick() {
+    if (m_bModified && m_saveJob.IsIdle()) m_saveJob.Start(m_hWnd, 0);
+}
+
+void CLinksDlg::ShutdownJobs() {
+    // One stop request for every job, so that none begins its work while another is waited
+    // for; a save already writing is waited for, jobs still waiting leave without working.
+    std::vector<CThreadJob*> jobs = {&m_saveJob};
+    CThreadJob::SetStopAll(jobs.begin(), jobs.end());
+    if (m_launchJobs) m_launchJobs->SetStopAll();
+    m_saveJob.Wait();
+    m_launchJobs.reset();
+    m_hJobTarget = nullptr;
+    // Texts the jobs posted and nobody will show any more.
+    MSG msg;
+    while (::PeekMessageA(&msg, m_hWnd, WM_JOB_MESSAGE, WM_JOB_MESSAGE, PM_REMOVE))
+        delete reinterpret_cast<std::string*>(msg.lParam);
 }
 
 void CLinksDlg::ClearList() {

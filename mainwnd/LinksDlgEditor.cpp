@@ -3,6 +3,7 @@
 #include <new>
 
 #include "framework/MessageBox.h"
+#include "mainwnd/LaunchJob.h"
 #include "mainwnd/LinksDlg.h"
 #include "mainwnd/ShortcutResolver.h"
 #include "res/resource.h"
@@ -164,7 +165,8 @@ void CLinksDlg::OnLaunch() {
                       MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    // Launching itself goes through the worker-thread jobs.
+    auto* job = static_cast<CLaunchJob*>(m_launchJobs ? m_launchJobs->GetIdleJob() : nullptr);
+    if (job && job->SetLink(link)) job->Start(m_hWnd, 0);
 }
 
 void CLinksDlg::OnDropFiles(HDROP drop) {

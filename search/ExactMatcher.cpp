@@ -3,6 +3,7 @@
 #include "search/ExactMatcher.h"
 
 #include "search/MatchChars.h"
+#include "search/StartFilter.h"
 
 namespace {
 
@@ -37,24 +38,24 @@ bool CExactMatcher::Match(std::string_view text, std::string_view pattern) {
     // an empty run too, so then every start is tried.
     std::size_t fixed = 0;
     while (fixed < 3 && fixed < pattern.size() && pattern[fixed] != ' ') ++fixed;
-    using match::CKey;
+    using match::CByteKey;
     switch (fixed) {
         case 0:
             for (std::size_t start = 0; start < text.size(); ++start)
                 if (tryAt(start)) return true;
             return false;
         case 1: {
-            const CKey k0(pattern[0]);
+            const CByteKey k0(pattern[0]);
             return match::ForEachStart(
                 text, 0, [&](const char* p) { return k0.In(p); }, tryAt);
         }
         case 2: {
-            const CKey k0(pattern[0]), k1(pattern[1]);
+            const CByteKey k0(pattern[0]), k1(pattern[1]);
             return match::ForEachStart(
                 text, 1, [&](const char* p) { return k0.In(p) & k1.In(p + 1); }, tryAt);
         }
         default: {
-            const CKey k0(pattern[0]), k1(pattern[1]), k2(pattern[2]);
+            const CByteKey k0(pattern[0]), k1(pattern[1]), k2(pattern[2]);
             return match::ForEachStart(
                 text, 2, [&](const char* p) { return k0.In(p) & k1.In(p + 1) & k2.In(p + 2); },
                 tryAt);

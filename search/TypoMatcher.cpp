@@ -1,10 +1,11 @@
 // CTypoMatcher: one forward walk per start position with a two-character look-ahead; the starts
-// where no attempt can get past the term's first characters are ruled out a word at a time.
+// where no attempt can get past the term's first characters are ruled out a block at a time.
 #include "search/TypoMatcher.h"
 
 #include <cstddef>
 
 #include "search/MatchChars.h"
+#include "search/StartFilter.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ bool CTypoMatcher::Match(std::string_view text, std::string_view pattern) {
 template <typename TryAt>
 bool CTypoMatcher::MatchFirstStart(std::string_view text, std::string_view pattern,
                                    TryAt tryAt) const {
-    using match::CKey;
+    using match::CByteKey;
     const std::size_t size = pattern.size();
     // A leading space, or white space second, gives no character that must stand near the start.
     if (pattern[0] == ' ' || (size >= 2 && match::IsBlank(pattern[1]))) {
@@ -125,7 +126,7 @@ bool CTypoMatcher::MatchFirstStart(std::string_view text, std::string_view patte
         return false;
     }
     // A one-character term allows no typo: only its own character starts a match.
-    const CKey k0(pattern[0]);
+    const CByteKey k0(pattern[0]);
     if (size == 1)
         return match::ForEachStart(
             text, 0, [&](const char* p) { return k0.In(p); }, tryAt);
@@ -134,7 +135,7 @@ bool CTypoMatcher::MatchFirstStart(std::string_view text, std::string_view patte
     // it holds the first or the second term character: an exact match needs the first at the
     // start; a swap, an extra or a missing character needs one of them there or next; a wrong
     // character needs the second next.
-    const CKey k1(pattern[1]);
+    const CByteKey k1(pattern[1]);
     if (size == 2 || match::IsBlank(pattern[2]) || m_nSeparation == 1) {
         return match::ForEachStart(
             text, 1,
@@ -142,18 +143,18 @@ bool CTypoMatcher::MatchFirstStart(std::string_view text, std::string_view patte
             tryAt);
     }
     // With three characters before any white space and typos at least two characters apart, an
-    // attempt that gets past its first two steps holds two of the first three term characters
-    // within its first three text characters, in one of these placements (term characters 0 1 2
-    // over text offsets): exact "01" at 0 or, after a swap or an extra character, "10" at 0 and
-    // "01" at 1; a typo in the second character: "0" at 0 with "1" or "2" at 1 or 2; a missing
-    // character "12" at 0; a wrong first character "12" at 1.
-    const CKey k2(pattern[2]);
+    // attempt that gets past its first steps holds two of the term's first three characters
+    // (0, 1, 2) among the text's first three (offsets 0, 1, 2), placed as one of: 0 at 0 with 1
+    // or 2 at 1 or 2 (an exact start, then an exact or a mistyped second character); 1 at 0 with
+    // 0 or 2 at 1 (a swap, a missing character); 0 at 1 with 1 at 2 (an extra character); 1 at 1
+    // with 2 at 2 (a wrong first character, which the separation makes the next two confirm).
+    const CByteKey k2(pattern[2]);
     return match::ForEachStart(
         text, 2,
         [&](const char* p) {
-            const match::Word a0 = k0.In(p), a1 = k1.In(p);
-            const match::Word b0 = k0.In(p + 1), b1 = k1.In(p + 1), b2 = k2.In(p + 1);
-            const match::Word c1 = k1.In(p + 2), c2 = k2.In(p + 2);
+            const match::Mask a0 = k0.In(p), a1 = k1.In(p);
+            const match::Mask b0 = k0.In(p + 1), b1 = k1.In(p + 1), b2 = k2.In(p + 1);
+            const match::Mask c1 = k1.In(p + 2), c2 = k2.In(p + 2);
             return (a0 & (b1 | b2 | c1 | c2)) | (a1 & (b0 | b2)) | (b0 & c1) | (b1 & c2);
         },
         tryAt);

@@ -5,11 +5,36 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include "app/MemoryProfile.h"
 #include "mainwnd/LinksDlg.h"
+#include "mainwnd/ShellLauncher.h"
 #include "store/Win32FileSystem.h"
 #include "tests/gui/GuiTestSupport.h"
+
+// A shell that records what it was asked to launch, from whichever thread, and starts nothing.
+class CRecordingLauncher : public CShellLauncher {
+public:
+    int Execute(const std::string& verb, const std::string& target) override {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        m_launched.push_back(verb + " " + target);
+        return 42;
+    }
+    bool IsFolder(const std::string& path) override {
+        const DWORD attributes = ::GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    std::vector<std::string> Launched() {
+        std::lock_guard<std::mutex> guard(m_mutex);
+        return m_launched;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::string> m_launched;
+};
 
 class MainWindowFixture : public ::testing::Test {
 protected:
@@ -23,7 +48,7 @@ protected:
 
     // Creates the window; it loads the data file.
     void Open() {
-        m_dlg = std::make_unique<CLinksDlg>(m_profile, m_fileSystem, m_clock);
+        m_dlg = std::make_unique<CLinksDlg>(m_profile, m_fileSystem, m_clock, *m_pLauncher);
         ASSERT_TRUE(m_dlg->Create());
         Pump();
     }
@@ -47,5 +72,7 @@ protected:
     std::string m_strDataFile;
     CWin32FileSystem m_fileSystem;
     CSystemClock m_clock;
+    CRecordingLauncher m_launcher;
+    CShellLauncher* m_pLauncher = &m_launcher;
     std::unique_ptr<CLinksDlg> m_dlg;
 };

@@ -21,3 +21,10 @@ unsigned AutoSaveInterval(int timerIndex) {
     if (timerIndex > 5) timerIndex = 5;
     return static_cast<unsigned>(timerIndex + 1) * 600000u;
 }
+
+ETimerChange AutoSaveTimerChange(bool wasOn, int oldIndex, bool isOn, int newIndex) {
+    if (wasOn && !isOn) return ETimerChange::stop;
+    if (!wasOn && isOn) return ETimerChange::start;
+    if (wasOn && isOn && oldIndex != newIndex) return ETimerChange::restart;
+    return ETimerChange::none;
+}

@@ -24,3 +24,8 @@ private:
 
 // The period of the automatic save for a timer index 0..5: 10 to 60 minutes, in milliseconds.
 unsigned AutoSaveInterval(int timerIndex);
+
+// What the automatic-save timer must do when the saving options change: it runs exactly while
+// the option is on, with the period of the current index.
+enum class ETimerChange { none, start, stop, restart };
+ETimerChange AutoSaveTimerChange(bool wasOn, int oldIndex, bool isOn, int newIndex);

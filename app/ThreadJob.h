@@ -77,6 +77,8 @@ protected:
     virtual void OnWorkDone() {}
 
     void* GetOwner() const { return m_hOwner; }
+    // The stop request itself, for work that polls it without a call per step.
+    const std::atomic<bool>& GetStopFlag() const { return m_bStop; }
     int GetParam() const { return m_nParam; }
 
 private:

@@ -17,6 +17,7 @@ set(VELTRIM_WIN_SOURCES
     mainwnd/LinksDlgData.cpp
     mainwnd/LinksDlgEditor.cpp
     mainwnd/LinksDlgMenu.cpp
+    mainwnd/LinksDlgSearch.cpp
     mainwnd/LinksDlgView.cpp
     mainwnd/ShortcutResolver.cpp
     mainwnd/Win32ShellLauncher.cpp

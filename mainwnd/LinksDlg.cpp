@@ -48,6 +48,9 @@ CLinksDlg::CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& c
         return std::make_unique<CLaunchJob>(
             m_launcher, [this](const std::string& message) { PostJobMessage(message); });
     });
+    m_searchJobs = std::make_unique<CThreadJobPool>([this] {
+        return std::make_unique<CSearchJob>([this](CSearchJob& job) { SearchWork(job); });
+    });
     m_strDocumentsFolder = FindDocumentsFolder();
     if (m_settings.m_strDataFile.empty())
         m_settings.m_strDataFile = m_strDocumentsFolder + CApplication::GetAppName() + ".dat";
@@ -94,6 +97,7 @@ BOOL CLinksDlg::OnInitDialog() {
     LoadDataFile();
     UpdateLinkCount();
     UpdateSelectedCount();
+    LoadSearchTerms();
 
     // Without a stored placement the window is centred and shown without taking the focus.
     if (!m_settings.m_bRestorePlacement || !m_placement.RestorePlacement(m_hWnd, false)) {
@@ -133,6 +137,9 @@ bool CLinksDlg::OnCommand(int id, int code, HWND control) {
         case IDC_CATEGORY:
             if (code == CBN_EDITCHANGE || code == CBN_SELCHANGE) m_bEditorDirty = true;
             return true;
+        case IDC_SEARCH:
+            OnSearchCommand(code);
+            return true;
         default:
             break;
     }
@@ -149,6 +156,12 @@ bool CLinksDlg::OnCommand(int id, int code, HWND control) {
             return true;
         case IDC_LAUNCH:
             OnLaunch();
+            return true;
+        case IDC_PREVIOUS:
+            OnPrevNext(false);
+            return true;
+        case IDC_NEXT:
+            OnPrevNext(true);
             return true;
         default:
             return CDialog::OnCommand(id, code, control);
@@ -189,6 +202,9 @@ bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
             return true;
         case WM_JOB_MESSAGE:
             OnJobMessage(lParam);
+            return true;
+        case WM_SEARCH_DONE:
+            OnSearchDone(lParam);
             return true;
         default:
             return false;
@@ -234,6 +250,7 @@ void CLinksDlg::OnDestroy() {
     if (m_bSaveOnExit) {
         if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
         if (m_bModified && m_settings.m_bSaveOnClose) SaveDataFile();
+        SaveSearchTerms();
     }
     // The history refers to the records: it goes before them.
     m_pUndoManager->Clear();
@@ -253,6 +270,7 @@ void CLinksDlg::OnEndSession(bool ending) {
     if (m_bSaveOnExit) {
         if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
         SaveDataFile();
+        SaveSearchTerms();
     }
     StoreWindowState();
 }

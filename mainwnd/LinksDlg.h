@@ -26,6 +26,7 @@
 #include "framework/ListView.h"
 #include "framework/Static.h"
 #include "mainwnd/ShellLauncher.h"
+#include "search/SearchJob.h"
 #include "store/Clock.h"
 #include "store/DataFile.h"
 #include "store/FileSystem.h"
@@ -40,6 +41,8 @@ public:
     // A text that a worker thread hands over to be shown in a message box; lParam owns a
     // heap-allocated std::string.
     static constexpr UINT WM_JOB_MESSAGE = WM_APP + 1;
+    // A search job's result; lParam owns a heap-allocated CSearchOutcome.
+    static constexpr UINT WM_SEARCH_DONE = WM_APP + 2;
     // The columns of the list of links, in their order.
     enum { colTitle, colCategory, colDescription, colAdded, colModified, columnCount };
 
@@ -56,6 +59,7 @@ public:
     const std::string& GetDocumentsFolder() const { return m_strDocumentsFolder; }
     bool IsModified() const { return m_bModified; }
     bool IsAutoSaveIdle() const { return m_saveJob.IsIdle(); }
+    bool IsSearching() const { return m_bSearching; }
     int GetSavePresses() const { return m_nSavePresses; }
     bool IsPreviewActive() const { return m_bPreview; }
     const CUndoManager& GetUndoManager() const { return *m_pUndoManager; }
@@ -74,6 +78,16 @@ public:
     void UpdatePrevNextButtons(int row);
     void SelectAllLinks();
     void InvertSelection();
+
+    // Operations of the incremental search
+    // Searches the whole list for the Search box's term on this thread and shows the result.
+    void RunSearch();
+    // Adds the Search box's term, trimmed, to the history unless it is listed (any case).
+    void AddSearchTerm();
+    void LoadSearchTerms();
+    // Writes the ten newest terms, oldest first.
+    void SaveSearchTerms();
+    void ClearSearchTerms();
 
     // Operations on the editor
     void ShowLinkItem(const CLinkItem* item);
@@ -124,6 +138,18 @@ private:
     void PostJobMessage(const std::string& text) const;
     void OnJobMessage(LPARAM text);
     void OnAutoSaveTick();
+    // The matching rows of the term under the current options; false when `stop` was set.
+    bool FindMatches(const std::string& term, unsigned fields, bool allowTypos, int separation,
+                     std::vector<size_t>& rows, const std::atomic<bool>* stop);
+    unsigned SearchFields() const;
+    void StartSearchJob();
+    void SearchWork(CSearchJob& job);
+    void OnSearchDone(LPARAM outcome);
+    static void DiscardSearchOutcome(LPARAM outcome);
+    // Selects exactly the given rows and shows the first (or last) in the editor.
+    void ApplySearch(const std::vector<size_t>& rows);
+    void OnSearchCommand(int code);
+    void OnPrevNext(bool next);
     // Stops every job and waits for the one at work, before the window goes.
     void ShutdownJobs();
     // Counts a stored record for the saving policy (may write the data file).
@@ -175,6 +201,10 @@ private:
     // Worker-thread jobs: launching links, and the automatic save.
     std::unique_ptr<CThreadJobPool> m_launchJobs;
     CSaveJob m_saveJob;
+    std::unique_ptr<CThreadJobPool> m_searchJobs;
+    CSearchJob* m_pSearchJob = nullptr;
+    // Counts the searches started; only the result of the newest is shown.
+    unsigned m_nSearchGeneration = 0;
     // The window's handle for the jobs, which must not read m_hWnd while it changes.
     std::atomic<HWND> m_hJobTarget{nullptr};
 

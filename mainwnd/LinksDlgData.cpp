@@ -58,13 +58,19 @@ void CLinksDlg::ShutdownJobs() {
     std::vector<CThreadJob*> jobs = {&m_saveJob};
     CThreadJob::SetStopAll(jobs.begin(), jobs.end());
     if (m_launchJobs) m_launchJobs->SetStopAll();
+    if (m_searchJobs) m_searchJobs->SetStopAll();
     m_saveJob.Wait();
     m_launchJobs.reset();
+    m_searchJobs.reset();
+    m_pSearchJob = nullptr;
+    m_bSearching = false;
     m_hJobTarget = nullptr;
-    // Texts the jobs posted and nobody will show any more.
+    // Results the jobs posted that nobody will show any more.
     MSG msg;
     while (::PeekMessageA(&msg, m_hWnd, WM_JOB_MESSAGE, WM_JOB_MESSAGE, PM_REMOVE))
         delete reinterpret_cast<std::string*>(msg.lParam);
+    while (::PeekMessageA(&msg, m_hWnd, WM_SEARCH_DONE, WM_SEARCH_DONE, PM_REMOVE))
+        DiscardSearchOutcome(msg.lParam);
 }
 
 void CLinksDlg::ClearList() {

@@ -30,6 +30,7 @@ CLinkItem* CLinksDlg::EditorRecord() const {
 
 void CLinksDlg::OnNew() {
     if (m_bSearching) return;
+    AddSearchTerm();
     ClearEditor(false);
     DeselectAll();
     m_comboSearch.SetWindowText("");
@@ -38,6 +39,7 @@ void CLinksDlg::OnNew() {
 
 void CLinksDlg::OnSave() {
     if (m_bSearching) return;
+    AddSearchTerm();
     SaveEditorLink(true);
 }
 
@@ -129,6 +131,7 @@ void CLinksDlg::CountChange() {
 void CLinksDlg::OnDelete() {
     if (m_bSearching) return;
     CSingleLock lock(m_listLock);
+    AddSearchTerm();
     const int selected = m_listLinks.GetSelectedCount();
     if (selected <= 0) return;
     if (m_settings.m_bConfirmDelete) {
@@ -159,6 +162,7 @@ void CLinksDlg::OnDelete() {
 
 void CLinksDlg::OnLaunch() {
     if (m_bSearching) return;
+    AddSearchTerm();
     const std::string link = TrimText(m_editLink.GetWindowText());
     if (link.empty()) {
         AppMessageBox(m_hWnd, "Please put a link or full filename into the Link field.",

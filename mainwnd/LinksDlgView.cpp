@@ -82,6 +82,7 @@ void CLinksDlg::ShowSelectedLink(bool fromClick) {
         }
     }
     if (fromClick) {
+        AddSearchTerm();
         m_comboSearch.SetWindowText("");
         m_btnPrevious.EnableWindow(false);
         m_btnNext.EnableWindow(false);

@@ -34,7 +34,7 @@ bool CExactMatcher::Match(std::string_view text, std::string_view pattern) {
 
     const auto tryAt = [&](std::size_t start) { return MatchAt(text, pattern, start); };
     // The term's characters before its first space stand at fixed places from the start of a
-    // match; up to three of them rule out the starts a word at a time. A leading space matches
+    // match; up to three of them rule out the starts a block at a time. A leading space matches
     // an empty run too, so then every start is tried.
     std::size_t fixed = 0;
     while (fixed < 3 && fixed < pattern.size() && pattern[fixed] != ' ') ++fixed;

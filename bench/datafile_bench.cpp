@@ -19,80 +19,13 @@
 #endif
 #include <unistd.h>
 
+#include "bench/RecordGenerator.h"
 #include "store/DataFile.h"
 #include "store/PosixFileSystem.h"
 
 namespace {
 
-const char* const kWords[] = {
-    "alpha",    "beta",    "garden", "river",   "network", "project", "notes",   "release",
-    "manual",   "kernel",  "design", "summer",  "recipe",  "travel",  "archive", "photo",
-    "music",    "library", "forum",  "weather", "market",  "update",  "review",  "guide",
-    "tutorial", "blog",    "server", "install", "history", "science", "report",  "daily",
-    "window",   "memory",  "driver", "game",    "stories", "budget",  "health",  "planet"};
-constexpr std::size_t kWordCount = sizeof kWords / sizeof kWords[0];
-constexpr std::size_t kCategoryCount = 30;
-
-// A small deterministic generator (xorshift), so that every run measures the same file.
-class CGenerator {
-public:
-    std::uint64_t Next() {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 7;
-        m_state ^= m_state << 17;
-        return m_state;
-    }
-    std::size_t Below(std::size_t bound) { return static_cast<std::size_t>(Next() % bound); }
-    const char* Word() { return kWords[Below(kWordCount)]; }
-
-    // Words separated by blanks until the text is about `length` bytes long; `lineBreak` puts a
-    // CR LF instead of a blank every that many bytes.
-    std::string Words(std::size_t length, std::size_t lineBreak = 0) {
-        std::string text;
-        std::size_t lineStart = 0;
-        while (text.size() < length) {
-            if (!text.empty()) {
-                if (lineBreak && text.size() - lineStart >= lineBreak) {
-                    text += "\r\n";
-                    lineStart = text.size();
-                } else {
-                    text += ' ';
-                }
-            }
-            text += Word();
-        }
-        return text;
-    }
-
-private:
-    std::uint64_t m_state = 0x9E3779B97F4A7C15ull;
-};
-
-// Titles of about 40 bytes, links of about 60, descriptions of about 200 in lines of about 60,
-// one of 30 categories (one record in ten in none), time stamps over ten years.
-void FillList(CLinkList& list, std::size_t count) {
-    CGenerator random;
-    std::vector<std::string> categories;
-    for (std::size_t i = 0; i < kCategoryCount; ++i) {
-        categories.push_back(std::string(random.Word()) + " " + std::to_string(i + 1));
-        list.Categories().AddIfAbsent(categories.back());
-    }
-    list.Reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string title = random.Words(30 + random.Below(20));
-        const std::string link = "https://www." + std::string(random.Word()) + random.Word() +
-                                 ".example.com/" + random.Word() + "/" + random.Word() + "-" +
-                                 std::to_string(random.Below(100000)) + ".html";
-        const std::string description = random.Words(160 + random.Below(80), 60);
-        const std::string& category =
-            random.Below(10) == 0 ? std::string() : categories[random.Below(kCategoryCount)];
-        const CDateTime added(42000.0 + static_cast<double>(random.Below(3650 * 86400)) / 86400.0,
-                              CDateTime::valid);
-        const CDateTime modified(added.GetValue() + static_cast<double>(random.Below(100)),
-                                 CDateTime::valid);
-        list.AddLinkItem(title, link, description, category, added, modified);
-    }
-}
+using bench::FillList;
 
 std::string TempFolder() {
     const char* folder = std::getenv("TMPDIR");

@@ -61,8 +61,9 @@ bool Measure(const char* name, const std::string& expectedCount, int runs) {
     }
     std::sort(shown.begin(), shown.end());
     std::sort(closed.begin(), closed.end());
-    std::printf("%-22s start to window shown %8.1f ms   start to closed %8.1f ms   (median of %d)\n",
-                name, shown[shown.size() / 2], closed[closed.size() / 2], runs);
+    std::printf(
+        "%-22s start to window shown %8.1f ms   start to closed %8.1f ms   (median of %d)\n", name,
+        shown[shown.size() / 2], closed[closed.size() / 2], runs);
     return true;
 }
 

@@ -72,14 +72,6 @@ void CALLBACK CancelPreview(HWND, UINT, UINT_PTR id, DWORD) {
 
 class Editing : public MainWindowFixture {
 protected:
-    void Click(int id) {
-        ::SendMessageA(Item(id), BM_CLICK, 0, 0);
-        Pump();
-    }
-    void Type(int id, const std::string& text) {
-        ::SetWindowTextA(Item(id), text.c_str());
-        Pump();
-    }
     void ShowRow(int row) {
         ClickRow(Item(IDC_LINK_LIST), row);
         ASSERT_TRUE(

@@ -9,14 +9,6 @@
 
 class Jobs : public MainWindowFixture {
 protected:
-    void Click(int id) {
-        ::SendMessageA(Item(id), BM_CLICK, 0, 0);
-        Pump();
-    }
-    void Type(int id, const std::string& text) {
-        ::SetWindowTextA(Item(id), text.c_str());
-        Pump();
-    }
     void Tick() {
         ::SendMessageA(*m_dlg, WM_TIMER, CLinksDlg::timerAutoSave, 0);
         Pump();

@@ -63,6 +63,15 @@ protected:
         return ::PumpUntil([this] { return Pump(); }, done);
     }
     HWND Item(int id) const { return m_dlg->GetDlgItem(id); }
+    // A button pressed, or a field's text changed, as the user would.
+    void Click(int id) {
+        ::SendMessageA(Item(id), BM_CLICK, 0, 0);
+        Pump();
+    }
+    void Type(int id, const std::string& text) {
+        ::SetWindowTextA(Item(id), text.c_str());
+        Pump();
+    }
     std::string Text(int id) const { return WindowText(Item(id)); }
     const std::string& DataFile() const { return m_strDataFile; }
 

@@ -19,10 +19,6 @@ protected:
         return ::SendMessageA(Item(IDC_LINK_LIST), LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0;
     }
     bool Enabled(int id) { return ::IsWindowEnabled(Item(id)) != FALSE; }
-    void Click(int id) {
-        ::SendMessageA(Item(id), BM_CLICK, 0, 0);
-        Pump();
-    }
 };
 
 TEST_F(Searching, TypingATermSelectsExactlyTheMatchingRows) {

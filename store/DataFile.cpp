@@ -7,6 +7,7 @@
 #include <new>
 #include <stdexcept>
 #include <string_view>
+#include <vector>
 
 #include "store/ByteStream.h"
 #include "store/TextConv.h"
@@ -172,10 +173,19 @@ ELoadResult ReadBodyInto(CByteSource& source, CLinkList& list, std::size_t& reco
     std::int32_t stringCount;
     if (!source.ReadInt32(stringCount) || stringCount < 0) return ELoadResult::readFailed;
     if (stringCount >= 1) {
+        // Gathered first and added at once: a sorted insert per name would take time growing
+        // with the square of their number in a damaged or hostile file.
+        std::vector<std::string> names;
+        names.reserve(static_cast<std::size_t>(
+            std::min<std::uint64_t>(static_cast<std::uint64_t>(stringCount), source.Remaining())));
         for (std::int32_t i = 1; i < stringCount; ++i) {
-            if (!ReadCountedString(source, name, wideName)) return ELoadResult::readFailed;
-            categories.AddIfAbsent(name);
+            if (!ReadCountedString(source, name, wideName)) {
+                categories.AddAllIfAbsent(names);
+                return ELoadResult::readFailed;
+            }
+            names.push_back(name);
         }
+        categories.AddAllIfAbsent(names);
         if (!ReadCountedString(source, name, wideName)) return ELoadResult::readFailed;
         const std::string& newCategory = name;
         if (newCategory != keywordLast && newCategory != keywordNone &&

@@ -43,11 +43,10 @@ std::string CTextConv::WideToAnsi(std::u16string_view wide) const {
     return ansi;
 }
 
-bool CTextConv::EqualNoCase(std::string_view a, std::string_view b) const {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-    return true;
+std::string CTextConv::FoldCase(std::string_view text) const {
+    std::string folded(text);
+    for (char& c : folded) c = FoldAscii(c);
+    return folded;
 }
 
 const CTextConv& TextConv() {

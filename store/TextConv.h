@@ -11,8 +11,12 @@ public:
     // UTF-16 text (as code units) to the ANSI code page; characters without an ANSI form become
     // '?'.
     virtual std::string WideToAnsi(std::u16string_view wide) const;
+    // The text with case folded, so that two texts that differ only in case give the same key.
+    virtual std::string FoldCase(std::string_view text) const;
     // Case-insensitive equality of two ANSI texts (the combo box's exact-match rule).
-    virtual bool EqualNoCase(std::string_view a, std::string_view b) const;
+    bool EqualNoCase(std::string_view a, std::string_view b) const {
+        return FoldCase(a) == FoldCase(b);
+    }
 };
 
 // The conversions in force for the process; the Windows program installs its own at start-up.

@@ -16,9 +16,11 @@ std::string CWin32TextConv::WideToAnsi(std::u16string_view wide) const {
     return result;
 }
 
-bool CWin32TextConv::EqualNoCase(std::string_view a, std::string_view b) const {
-    if (a.size() > INT_MAX || b.size() > INT_MAX) return false;
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
-                            static_cast<int>(a.size()), b.data(),
-                            static_cast<int>(b.size())) == CSTR_EQUAL;
+std::string CWin32TextConv::FoldCase(std::string_view text) const {
+    // Lower case by the code page's own tables, the same folding the list controls' exact
+    // searches use.
+    std::string folded(text);
+    if (!folded.empty() && folded.size() <= MAXDWORD)
+        ::CharLowerBuffA(&folded[0], static_cast<DWORD>(folded.size()));
+    return folded;
 }

@@ -6,5 +6,5 @@
 class CWin32TextConv : public CTextConv {
 public:
     std::string WideToAnsi(std::u16string_view wide) const override;
-    bool EqualNoCase(std::string_view a, std::string_view b) const override;
+    std::string FoldCase(std::string_view text) const override;
 };

@@ -337,3 +337,28 @@ TEST(DataFileRobustness, AllocationWatchSeesLargeAllocations) {
     g_watching = false;
     EXPECT_GE(g_largestAllocation.load(), large.size());
 }
+
+// A file with a great many category names in no order: the names are added with one sort, not
+// one sorted insert each, which took time growing with the square of their number.
+TEST(DataFileRobustness, ManyUnsortedCategoriesLoadAtOnce) {
+    constexpr std::int32_t names = 200000;
+    std::string bytes;
+    CMemorySink sink(bytes);
+    sink.WriteInt32(2);
+    sink.WriteInt32(names + 1);
+    for (std::int32_t i = 0; i < names; ++i) {
+        const std::string name = std::to_string((i * 7919) % names);
+        sink.WriteByte(static_cast<std::uint8_t>(name.size()));
+        sink.Write(name.data(), name.size());
+    }
+    sink.WriteByte(4);
+    sink.Write("LAST", 4);
+    sink.WriteInt32(0);
+    sink.Flush();
+    CLinkList list;
+    CMemorySource source(bytes);
+    EXPECT_EQ(ELoadResult::loaded, CDataFile::ReadBody(source, list).result);
+    ASSERT_EQ(static_cast<std::size_t>(names), list.Categories().GetCount());
+    EXPECT_EQ("0", list.Categories().GetAt(0));
+    EXPECT_EQ("199999", list.Categories().GetAt(names - 1));
+}

@@ -138,14 +138,33 @@ TEST(CategoryList, LookupIgnoresCaseAndAddSkipsListedNames) {
 TEST(CategoryList, LookupGoesThroughTheTextConversions) {
     class CAllEqual : public CTextConv {
     public:
-        bool EqualNoCase(std::string_view, std::string_view) const override { return true; }
+        std::string FoldCase(std::string_view) const override { return "same"; }
     } allEqual;
-    CCategoryList categories;
-    categories.InsertSorted("News");
     SetTextConv(&allEqual);
-    EXPECT_TRUE(categories.Contains("Sport"));
+    CCategoryList folded;
+    folded.InsertSorted("News");
+    EXPECT_TRUE(folded.Contains("Sport"));
+    EXPECT_EQ(0, folded.Find("Sport"));
     SetTextConv(nullptr);
-    EXPECT_FALSE(categories.Contains("Sport"));
+    CCategoryList plain;
+    plain.InsertSorted("News");
+    EXPECT_FALSE(plain.Contains("Sport"));
+}
+
+TEST(CategoryList, ManyNamesAtOnceAreSortedAndUnique) {
+    CCategoryList categories;
+    categories.AddIfAbsent("Kept");
+    std::vector<std::string> names;
+    for (int i = 200000; i > 0; --i) names.push_back("Name " + std::to_string(i % 100000));
+    names.push_back("kept");
+    names.push_back("");
+    categories.AddAllIfAbsent(names);
+    ASSERT_EQ(100001u, categories.GetCount());
+    EXPECT_EQ("Kept", categories.GetAt(0));
+    EXPECT_EQ("Name 0", categories.GetAt(1));
+    EXPECT_EQ("Name 2", categories.GetAt(3));
+    EXPECT_EQ("Name 99999", categories.GetAt(100000));
+    EXPECT_TRUE(categories.Contains("NAME 500"));
 }
 
 TEST(TextConv, WideToAnsiKeepsLatin1AndMarksTheRest) {

@@ -106,3 +106,28 @@ TEST_F(WindowState, SettingsTakeEffectAtStart) {
     Open();
     EXPECT_EQ("1500 links", Text(IDC_LINK_COUNT));
 }
+
+TEST_F(WindowState, MiscOptionsMoveDescriptionLinesAndCopyTheLink) {
+    m_profile.WriteInt("Misc", "Move to Title", 1);
+    m_profile.WriteInt("Misc", "Move to Link", 1);
+    m_profile.WriteInt("Misc", "Copy Link", 1);
+    WriteDataFile(DataFile(), 3);
+    Open();
+    Click(IDC_NEW);
+    Type(IDC_DESCRIPTION, "A\r\nB\r\nC");
+    Click(IDC_SAVE);
+    EXPECT_EQ("A", Text(IDC_TITLE));
+    EXPECT_EQ("C", Text(IDC_LINK));
+    EXPECT_EQ("B", Text(IDC_DESCRIPTION));
+    ASSERT_EQ(4u, m_dlg->GetList().GetCount());
+    EXPECT_EQ("A", m_dlg->GetList().GetAt(3)->m_strTitle.str());
+
+    ClickRow(Item(IDC_LINK_LIST), 1);
+    ASSERT_TRUE(PumpUntil([this] { return Text(IDC_TITLE) == "Title 1"; }));
+    ASSERT_TRUE(::OpenClipboard(*m_dlg));
+    HANDLE data = ::GetClipboardData(CF_TEXT);
+    const std::string copied = data ? static_cast<const char*>(::GlobalLock(data)) : "";
+    if (data) ::GlobalUnlock(data);
+    ::CloseClipboard();
+    EXPECT_EQ("http://example.com/1", copied);
+}

@@ -17,13 +17,14 @@ constexpr WORD virtualKeyAlt = VK_MENU;
 
 void CLinksDlg::LockListUpdate(bool lock) {
     // WM_SETREDRAW rather than the window-update lock: the same effect for the user, without the
-    // desktop-wide lock that makes bulk changes crawl under some window systems.
+    // desktop-wide lock that makes bulk changes crawl under some window systems. Turning drawing
+    // back on brings the scroll bars up to date; the rows are then painted once, at once.
     if (lock) {
         m_listLinks.SetRedraw(false);
     } else {
         m_listLinks.SetRedraw(true);
-        ::RedrawWindow(m_listLinks, nullptr, nullptr,
-                       RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        m_listLinks.Invalidate(true);
+        m_listLinks.UpdateWindow();
     }
 }
 

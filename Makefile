@@ -5,7 +5,9 @@ BENCH_BUILD ?= build-bench
 JOBS ?= $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
-.PHONY: all deps build run test bench screenshot format clean
+TSAN_BUILD ?= build-tsan
+
+.PHONY: all deps build run test tsan bench screenshot format clean
 
 all: build
 
@@ -26,6 +28,12 @@ test: build
 	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS); \
 	status=$$?; WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix wineserver -k 2>/dev/null; exit $$status
 
+# The worker-thread jobs and the automatic save under ThreadSanitizer (natively).
+tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELTRIM_TSAN=ON -DVELTRIM_WINDOWS=OFF
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target core_tests
+	$(TSAN_BUILD)/core_tests --gtest_filter='ThreadJobTest.*:LaunchTest.*:AutoSave.*' --gtest_repeat=20
+
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVELTRIM_SANITIZE=OFF -DVELTRIM_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
@@ -40,4 +48,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(TSAN_BUILD)

@@ -126,3 +126,13 @@ TEST_F(Searching, CommandsWaitWhileASearchJobRuns) {
     ASSERT_TRUE(PumpUntil([this] { return !m_dlg->IsSearching(); }));
     EXPECT_EQ("3 selected links", Text(IDC_SELECTED_COUNT));
 }
+
+TEST_F(Searching, ClosingWhileSearchJobsWaitNeitherHangsNorCrashes) {
+    m_profile.WriteInt("Searching", "Interruptible Searching", 1);
+    WriteDataFile(DataFile(), 20000);
+    const std::string before = ReadFileBytes(DataFile());
+    Open();
+    for (int i = 0; i < 10; ++i) TypeSearch("Title " + std::to_string(i), false);
+    Close();
+    EXPECT_EQ(before, ReadFileBytes(DataFile()));
+}

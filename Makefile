@@ -26,7 +26,7 @@ run: build
 # Every test, native and under Wine, through CTest on a private X display.
 test: build
 	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS); \
-	status=$$?; WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix wineserver -k 2>/dev/null; exit $$status
+	status=$$?; WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix-test wineserver -k 2>/dev/null; exit $$status
 
 # The worker-thread jobs and the automatic save under ThreadSanitizer (natively).
 tsan: deps

@@ -7,5 +7,5 @@ build=$(cd "$1" && pwd)
 status=0
 "$here/wine-test.sh" "$build" "$build/win/wine_startup.exe" || status=$?
 "$here/wine-test.sh" "$build" "$build/win/wine_edit.exe" || status=$?
-WINEPREFIX=$build/wineprefix wineserver -k 2>/dev/null || true
+WINEPREFIX=$build/wineprefix-test wineserver -k 2>/dev/null || true
 exit $status

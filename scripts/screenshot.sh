@@ -10,7 +10,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 build=$(cd "$1" && pwd)
 out=$2
-prefix=$("$here/wine-prefix.sh" "$build")
+prefix=$("$here/wine-prefix.sh" "$build" wineprefix-shot)
 export WINEPREFIX=$prefix WINEDEBUG=-all
 wineserver -p 60 </dev/null >/dev/null 2>&1 || true
 # The picture shows a small sample collection in the prefix's Documents folder.

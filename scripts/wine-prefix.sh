@@ -3,17 +3,18 @@
 # itself (no two-second wait when a window closes without a window manager), Wine's own fonts are
 # in place, and the Documents folder is a real folder inside the build tree, so that nothing the
 # program writes reaches the user's home. Prints the prefix path. Needs a display.
-# Usage: wine-prefix.sh BUILD_DIR
+# The tests and the pictures each use a prefix of their own.
+# Usage: wine-prefix.sh BUILD_DIR [NAME]   (NAME defaults to wineprefix)
 set -euo pipefail
 build=$(cd "$1" && pwd)
-prefix=$build/wineprefix
+prefix=$build/${2:-wineprefix}
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Wine's servers outlive the commands that start them: they must inherit neither the lock nor
 # the caller's output pipes.
 quiet() { "$@" 9>&- </dev/null >/dev/null 2>&1; }
 
-exec 9>"$build/wineprefix.lock"
+exec 9>"$prefix.lock"
 flock 9
 if [ ! -f "$prefix/.veltrim-ready" ]; then
     rm -rf "$prefix"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under Wine in the build tree's private prefix, on the caller's
+# Runs a Windows test program under Wine in the build tree's private test prefix, on the caller's
 # display. Its exit code is the program's.
 # Usage: wine-test.sh BUILD_DIR PROGRAM.exe [ARGS...]
 set -euo pipefail
@@ -10,7 +10,7 @@ if [ -z "${DISPLAY:-}" ]; then
     echo "wine-test.sh: no DISPLAY; run the tests through make test, which provides one" >&2
     exit 2
 fi
-prefix=$("$here/wine-prefix.sh" "$build")
+prefix=$("$here/wine-prefix.sh" "$build" wineprefix-test)
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # A persistent server keeps each test program's start cheap.
 wineserver -p 60 </dev/null >/dev/null 2>&1 || true

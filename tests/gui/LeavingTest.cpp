@@ -124,3 +124,37 @@ TEST_F(Leaving, NewerVersionAnsweredNoKeepsRunningWithAnEmptyList) {
     Close();
     EXPECT_EQ(newer, ReadFileBytes(DataFile()));
 }
+
+TEST_F(Leaving, ClosingAfterChangesWritesOnlyWithSaveOnClose) {
+    m_profile.WriteInt("Misc", "Confirm Delete", 0);
+    m_profile.WriteInt("Saving", "Save on Close", 0);
+    WriteDataFile(DataFile(), 5);
+    const std::string before = ReadFileBytes(DataFile());
+    Open();
+    SelectRows(Item(IDC_LINK_LIST), {0});
+    Click(IDC_DELETE);
+    Close();
+    EXPECT_EQ(before, ReadFileBytes(DataFile()));
+
+    m_profile.WriteInt("Saving", "Save on Close", 1);
+    Open();
+    SelectRows(Item(IDC_LINK_LIST), {0});
+    Click(IDC_DELETE);
+    Close();
+    const std::string after = ReadFileBytes(DataFile());
+    EXPECT_NE(before, after);
+    EXPECT_EQ(std::string::npos, after.find("Title 0"));
+    EXPECT_TRUE(m_answers.Shown().empty());
+}
+
+TEST_F(Leaving, DeletingEverythingNeverWritesAnEmptyList) {
+    m_profile.WriteInt("Misc", "Confirm Delete", 0);
+    WriteDataFile(DataFile(), 3);
+    const std::string before = ReadFileBytes(DataFile());
+    Open();
+    SelectRows(Item(IDC_LINK_LIST), {0, 1, 2});
+    Click(IDC_DELETE);
+    EXPECT_EQ("0 links", Text(IDC_LINK_COUNT));
+    Close();
+    EXPECT_EQ(before, ReadFileBytes(DataFile()));
+}

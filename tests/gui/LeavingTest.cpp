@@ -111,6 +111,9 @@ TEST_F(Leaving, NewerVersionAnsweredYesQuitsWithCodeOneAndWritesNothing) {
     Close();
     EXPECT_EQ(newer, ReadFileBytes(DataFile()));
     EXPECT_EQ(filesBefore, m_folder.List());
+    // The window's placement and column widths are still kept.
+    EXPECT_NE(-1, m_profile.GetInt("Placement", "x1", -1));
+    EXPECT_LT(0, m_profile.GetInt("List of Links", "Col 0", 0));
 }
 
 TEST_F(Leaving, NewerVersionAnsweredNoKeepsRunningWithAnEmptyList) {

@@ -13,7 +13,6 @@
 
 namespace {
 
-// A clock the test moves from day to day.
 class CTestClock : public CClock {
 public:
     std::time_t Now() const override { return m_now; }
@@ -24,29 +23,18 @@ public:
 // the time into another date.
 std::time_t LocalNoon(int days) {
     std::time_t now = std::time(nullptr);
-    std::tm parts;
-    localtime_r(&now, &parts);
-    parts.tm_mday += days;
-    parts.tm_hour = 12;
-    parts.tm_min = 0;
-    parts.tm_sec = 0;
-    parts.tm_isdst = -1;
-    return std::mktime(&parts);
-}
-
-CCivilTime Date(int year, int month, int day, int hour = 0) {
-    CCivilTime civil;
-    civil.year = year;
-    civil.month = month;
-    civil.day = day;
-    civil.hour = hour;
-    return civil;
+    std::tm day;
+    localtime_r(&now, &day);
+    day.tm_mday += days;
+    day.tm_hour = 12;
+    day.tm_min = day.tm_sec = 0;
+    day.tm_isdst = -1;
+    return std::mktime(&day);
 }
 
 std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
-    bytes << in.rdbuf();
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
     return bytes.str();
 }
 
@@ -95,16 +83,18 @@ protected:
 }  // namespace
 
 TEST(IsBackupDue, ComparesTheCalendarDateOnly) {
-    const CCivilTime today = Date(2026, 3, 15, 9);
-    EXPECT_TRUE(IsBackupDue(Date(2026, 3, 14, 23), today, true));
-    EXPECT_TRUE(IsBackupDue(Date(2026, 2, 15), today, true));
-    EXPECT_TRUE(IsBackupDue(Date(2025, 3, 15), today, true));
-    EXPECT_TRUE(IsBackupDue(Date(2026, 3, 16), today, true));  // a clock set back still copies
-    EXPECT_FALSE(IsBackupDue(Date(2026, 3, 15, 23), today, true));
-    EXPECT_TRUE(IsBackupDue(Date(2026, 3, 15, 0), today, false));
+    const CCivilTime today{2026, 3, 15, 9};
+    EXPECT_TRUE(IsBackupDue({2026, 3, 14, 23}, today, true));
+    EXPECT_TRUE(IsBackupDue({2026, 2, 15}, today, true));
+    EXPECT_TRUE(IsBackupDue({2025, 3, 15}, today, true));
+    EXPECT_TRUE(IsBackupDue({2026, 3, 16}, today, true));  // a clock set back still copies
+    EXPECT_FALSE(IsBackupDue({2026, 3, 15, 23}, today, true));
+    EXPECT_TRUE(IsBackupDue({2026, 3, 15, 0}, today, false));
 }
 
 TEST_F(BackupTest, FirstSaveOfEachDayCopiesTheFileAsItWas) {
+    SaveTitled("first ever");
+    EXPECT_FALSE(std::filesystem::exists(m_backup)) << "no data file, no backup";
     WriteFile(m_path, "yesterday's file", LocalNoon(-1));
 
     SaveTitled("first");
@@ -127,11 +117,6 @@ TEST_F(BackupTest, FileWrittenTodayIsCopiedOnlyWhenNoBackupExists) {
     WriteFile(m_path, "written again", LocalNoon(0));
     SaveTitled("b");
     EXPECT_EQ("older backup", ReadFile(m_backup));
-}
-
-TEST_F(BackupTest, NoDataFileMeansNoBackup) {
-    SaveTitled("first ever");
-    EXPECT_FALSE(std::filesystem::exists(m_backup));
 }
 
 TEST_F(BackupTest, BackupThatCannotBeWrittenDoesNotStopTheSave) {

@@ -67,20 +67,15 @@ std::string Text(const std::string& text) {
 }
 std::string Wide(const std::u16string& text) {
     std::string bytes = "\xFF\xFE\xFF" + std::string(1, static_cast<char>(text.size()));
-    for (char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
+    for (char16_t unit : text)
+        bytes += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
     return bytes;
 }
 std::string Stamp(double value) {
-    std::string bytes;
-    CMemorySink sink(bytes);
-    sink.WriteInt32(0);
-    sink.WriteDouble(value);
+    std::string bytes = Int32(0);
+    CMemorySink(bytes).WriteDouble(value);
     return bytes;
 }
-
 std::string Written(const CLinkList& list) {
     std::string bytes;
     CMemorySink sink(bytes);
@@ -97,7 +92,6 @@ struct CSeed {
 
 std::vector<CSeed> MakeSeeds() {
     std::vector<CSeed> seeds;
-
     CLinkList small;
     for (const char* name : {"News", "Tools", "item 2", "Item 10"})
         small.Categories().AddIfAbsent(name);
@@ -114,10 +108,9 @@ std::vector<CSeed> MakeSeeds() {
         Stamp(2.0) + Text("plain") + Wide(u"") + Text("") + Text("Misc") + Stamp(3.0) + Stamp(4.0);
     seeds.push_back({"wide", wide, 2});
 
-    std::ifstream version1(VELTRIM_TEST_DATA "/version1.dat", std::ios::binary);
-    std::ostringstream version1Bytes;
-    version1Bytes << version1.rdbuf();
-    seeds.push_back({"version1", version1Bytes.str(), 2});
+    std::ostringstream version1;
+    version1 << std::ifstream(VELTRIM_TEST_DATA "/version1.dat", std::ios::binary).rdbuf();
+    seeds.push_back({"version1", version1.str(), 2});
 
     CLinkList longTexts;
     std::string description(70000, ' ');
@@ -132,55 +125,44 @@ std::vector<CSeed> MakeSeeds() {
     return seeds;
 }
 
-// A deterministic generator: the same variants on every run and every platform.
-class CRandom {
-public:
-    explicit CRandom(std::uint32_t seed) : m_engine(seed) {}
-    std::uint32_t Next() { return static_cast<std::uint32_t>(m_engine()); }
-    std::size_t Below(std::size_t bound) { return bound ? Next() % bound : 0; }
-
-private:
-    std::mt19937 m_engine;
-};
-
-std::string Mutate(const std::string& original, CRandom& random) {
-    std::string bytes = original;
-    const std::size_t edits = 1 + random.Below(4);
-    for (std::size_t e = 0; e < edits; ++e) {
-        const std::size_t at = random.Below(bytes.size() + 1);
-        switch (random.Below(6)) {
+// One to four random edits; a fixed-seed generator gives the same variants everywhere.
+std::string Mutate(std::string bytes, std::mt19937& random) {
+    const auto below = [&](std::size_t bound) -> std::size_t {
+        return bound ? random() % bound : 0;
+    };
+    const auto randomBytes = [&](std::string field, std::size_t count) {
+        while (count-- > 0) field += static_cast<char>(random());
+        return field;
+    };
+    for (std::size_t edits = 1 + below(4); edits > 0; --edits) {
+        const std::size_t at = below(bytes.size() + 1);
+        const bool inside = at < bytes.size();
+        switch (below(6)) {
             case 0:  // flip one bit
-                if (at < bytes.size()) bytes[at] ^= static_cast<char>(1u << random.Below(8));
+                if (inside) bytes[at] ^= static_cast<char>(1u << below(8));
                 break;
             case 1:  // replace a byte
-                if (at < bytes.size()) bytes[at] = static_cast<char>(random.Next());
+                if (inside) bytes[at] = static_cast<char>(random());
                 break;
-            case 2: {  // insert a few random bytes
-                std::string extra(1 + random.Below(8), '\0');
-                for (char& c : extra) c = static_cast<char>(random.Next());
-                bytes.insert(at, extra);
+            case 2:  // insert a few random bytes
+                bytes.insert(at, randomBytes("", 1 + below(8)));
                 break;
-            }
             case 3:  // delete a few bytes
-                if (at < bytes.size()) bytes.erase(at, 1 + random.Below(8));
+                if (inside) bytes.erase(at, 1 + below(8));
                 break;
-            case 4: {  // a random 32-bit value where a count or a length may stand
+            case 4: {  // a 32-bit value where a count or a length may stand
                 const std::uint32_t choices[] = {0x7FFFFFFF, 0xFFFFFFFF, 0x80000000, 0x00010000,
-                                                 random.Next()};
-                const std::uint32_t value = choices[random.Below(5)];
+                                                 static_cast<std::uint32_t>(random())};
                 std::string field;
-                CMemorySink sink(field);
-                sink.WriteUInt32(value);
-                bytes.replace(std::min(at, bytes.size()), 4, field);
+                CMemorySink(field).WriteUInt32(choices[below(5)]);
+                bytes.replace(at, 4, field);
                 break;
             }
             default: {  // an escaped length: 32-bit, 16-bit or wide
                 const char* const escapes[] = {"\xFF\xFF\xFF", "\xFF", "\xFF\xFE\xFF",
                                                "\xFF\xFE\xFF\xFF\xFF\xFF"};
-                std::string field = escapes[random.Below(4)];
-                for (int i = 0; i < 4; ++i) field += static_cast<char>(random.Next());
-                bytes.replace(std::min(at, bytes.size()), field.size(), field);
-                break;
+                const std::string field = randomBytes(escapes[below(4)], 4);
+                bytes.replace(at, field.size(), field);
             }
         }
     }
@@ -207,29 +189,26 @@ private:
     std::size_t m_calls = 0;
 };
 
-std::size_t TextBytes(const CLinkList& list) {
-    std::size_t total = 0;
-    for (std::size_t row = 0; row < list.GetCount(); ++row) {
-        const CLinkItem& item = *list.GetAt(row);
-        total += item.m_strTitle.size() + item.m_strLink.size() + item.m_strDescription.size() +
-                 item.m_strCategory.size();
-    }
-    for (const std::string& name : list.Categories().Names()) total += name.size();
-    return total;
-}
-
-// Every text and time stamp of the list, for comparing two loads.
-std::string Contents(const CLinkList& list) {
+// Every text and time stamp of the list, for comparing two loads; `textBytes` gets the size of
+// the texts alone.
+std::string Contents(const CLinkList& list, std::size_t* textBytes = nullptr) {
     std::string contents;
+    std::size_t texts = 0;
     for (std::size_t row = 0; row < list.GetCount(); ++row) {
         const CLinkItem& item = *list.GetAt(row);
         for (const CCompactString* text :
-             {&item.m_strTitle, &item.m_strLink, &item.m_strDescription, &item.m_strCategory})
+             {&item.m_strTitle, &item.m_strLink, &item.m_strDescription, &item.m_strCategory}) {
             contents.append(text->view()).push_back('\x1F');
+            texts += text->size();
+        }
         contents += std::to_string(item.m_dtAdded.GetValue()) + "/" +
                     std::to_string(item.m_dtModified.GetStatus()) + "\n";
     }
-    for (const std::string& name : list.Categories().Names()) contents += name + "|";
+    for (const std::string& name : list.Categories().Names()) {
+        contents += name + "|";
+        texts += name.size();
+    }
+    if (textBytes) *textBytes = texts;
     return contents + list.m_strNewCategory;
 }
 
@@ -238,9 +217,10 @@ bool IsCleanEnd(ELoadResult result) {
            result == ELoadResult::outOfMemory || result == ELoadResult::newerVersion;
 }
 
-// Loads the variant into a fresh list and checks that it ended cleanly within the file's means.
-// Every few variants it is also read through the file buffer, which must give the same result.
-void CheckVariant(const std::string& bytes, bool alsoThroughFile, bool appendToo) {
+// Loads the variant into a fresh list and checks that it ended cleanly within the file's means;
+// optionally also reads it through the file buffer, which must give the same result, and
+// appends it to a list that already holds a record and a category.
+CLoadOutcome CheckVariant(const std::string& bytes, bool alsoThroughFile, bool appendToo) {
     CLinkList list;
     g_largestAllocation = 0;
     g_watching = true;
@@ -248,12 +228,14 @@ void CheckVariant(const std::string& bytes, bool alsoThroughFile, bool appendToo
     const CLoadOutcome outcome = CDataFile::ReadBody(source, list);
     g_watching = false;
 
-    ASSERT_TRUE(IsCleanEnd(outcome.result)) << static_cast<int>(outcome.result);
+    EXPECT_TRUE(IsCleanEnd(outcome.result)) << static_cast<int>(outcome.result);
     EXPECT_EQ(list.GetCount(), outcome.recordsAdded);
     if (outcome.result == ELoadResult::newerVersion) {
         EXPECT_EQ(0u, list.GetCount());
     }
-    EXPECT_LE(TextBytes(list), bytes.size());
+    std::size_t textBytes = 0;
+    const std::string contents = Contents(list, &textBytes);
+    EXPECT_LE(textBytes, bytes.size());
     // Scratch texts may grow to twice a length and a category table to a few dozen bytes per
     // name; a trusted length field would ask for up to 4 GiB.
     EXPECT_LE(g_largestAllocation.load(), 64 * bytes.size() + 65536);
@@ -265,66 +247,50 @@ void CheckVariant(const std::string& bytes, bool alsoThroughFile, bool appendToo
         const CLoadOutcome fileOutcome = CDataFile::ReadBody(fileSource, again);
         EXPECT_EQ(outcome.result, fileOutcome.result);
         EXPECT_EQ(outcome.recordsAdded, fileOutcome.recordsAdded);
-        EXPECT_EQ(Contents(list), Contents(again));
+        EXPECT_EQ(contents, Contents(again));
     }
-
     if (appendToo) {
         CLinkList target;
         target.Categories().AddIfAbsent("news");
         target.AddLinkItem("present", "", "", "news", kStamp, kStamp);
         CMemorySource again(bytes);
         const CLoadOutcome appended = CDataFile::ReadBody(again, target);
-        ASSERT_TRUE(IsCleanEnd(appended.result));
+        EXPECT_TRUE(IsCleanEnd(appended.result));
         EXPECT_EQ(1 + appended.recordsAdded, target.GetCount());
         const CCategoryList& names = target.Categories();
         for (std::size_t i = 0; i < names.GetCount(); ++i)
             EXPECT_EQ(static_cast<int>(i), names.Find(names.GetAt(i))) << "duplicate category";
     }
+    return outcome;
 }
 
 }  // namespace
 
-TEST(DataFileRobustness, SeedsAreValidFiles) {
-    for (const CSeed& seed : MakeSeeds()) {
-        SCOPED_TRACE(seed.name);
-        CLinkList list;
-        CMemorySource source(seed.bytes);
-        const CLoadOutcome outcome = CDataFile::ReadBody(source, list);
-        EXPECT_EQ(ELoadResult::loaded, outcome.result);
-        EXPECT_EQ(seed.records, list.GetCount());
-    }
-}
-
-TEST(DataFileRobustness, EveryTruncationFailsCleanly) {
+TEST(DataFileRobustness, EveryTruncationFailsCleanlyAndTheWholeSeedLoads) {
     InstallHooks();
     for (const CSeed& seed : MakeSeeds()) {
         SCOPED_TRACE(seed.name);
         // Every prefix of the small files; about four hundred spread over the long one.
         const std::size_t step = seed.bytes.size() > 4096 ? seed.bytes.size() / 397 : 1;
         for (std::size_t length = 0; length < seed.bytes.size(); length += step) {
-            const std::string prefix = seed.bytes.substr(0, length);
-            CheckVariant(prefix, length % 5 == 0, false);
-            if (HasFailure()) {
-                ADD_FAILURE() << "at prefix length " << length;
-                return;
-            }
+            CheckVariant(seed.bytes.substr(0, length), length % 5 == 0, false);
+            ASSERT_FALSE(HasFailure()) << "at prefix length " << length;
         }
+        const CLoadOutcome whole = CheckVariant(seed.bytes, true, true);
+        EXPECT_EQ(ELoadResult::loaded, whole.result);
+        EXPECT_EQ(seed.records, whole.recordsAdded);
     }
 }
 
 TEST(DataFileRobustness, RandomCorruptionsFailCleanly) {
     InstallHooks();
     const std::vector<CSeed> seeds = MakeSeeds();
-    CRandom random(20260101);
+    std::mt19937 random(20260101);
     for (int variant = 0; variant < 12000; ++variant) {
         // The long seed is slower to copy and read; it gets one variant in ten.
         const CSeed& seed = variant % 10 == 9 ? seeds[3] : seeds[variant % 3];
-        const std::string bytes = Mutate(seed.bytes, random);
-        CheckVariant(bytes, variant % 7 == 0, variant % 5 == 0);
-        if (HasFailure()) {
-            ADD_FAILURE() << "variant " << variant << " of " << seed.name;
-            return;
-        }
+        CheckVariant(Mutate(seed.bytes, random), variant % 7 == 0, variant % 5 == 0);
+        ASSERT_FALSE(HasFailure()) << "variant " << variant << " of " << seed.name;
     }
 }
 
@@ -338,23 +304,13 @@ TEST(DataFileRobustness, AllocationWatchSeesLargeAllocations) {
     EXPECT_GE(g_largestAllocation.load(), large.size());
 }
 
-// A file with a great many category names in no order: the names are added with one sort, not
-// one sorted insert each, which took time growing with the square of their number.
+// A great many category names in no order must be added with one sort, not one sorted insert
+// each, which took time growing with the square of their number.
 TEST(DataFileRobustness, ManyUnsortedCategoriesLoadAtOnce) {
     constexpr std::int32_t names = 200000;
-    std::string bytes;
-    CMemorySink sink(bytes);
-    sink.WriteInt32(2);
-    sink.WriteInt32(names + 1);
-    for (std::int32_t i = 0; i < names; ++i) {
-        const std::string name = std::to_string((i * 7919) % names);
-        sink.WriteByte(static_cast<std::uint8_t>(name.size()));
-        sink.Write(name.data(), name.size());
-    }
-    sink.WriteByte(4);
-    sink.Write("LAST", 4);
-    sink.WriteInt32(0);
-    sink.Flush();
+    std::string bytes = Int32(2) + Int32(names + 1);
+    for (std::int32_t i = 0; i < names; ++i) bytes += Text(std::to_string((i * 7919) % names));
+    bytes += Text("LAST") + Int32(0);
     CLinkList list;
     CMemorySource source(bytes);
     EXPECT_EQ(ELoadResult::loaded, CDataFile::ReadBody(source, list).result);

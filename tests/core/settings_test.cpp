@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,84 +15,70 @@ std::string Join(const std::vector<std::string>& entries) {
     return joined;
 }
 
-// One member of CSettings: a way to give it a value other than its default, and its value as
-// text so that a failure shows both sides.
-struct Member {
-    std::string name;
-    std::function<void(CSettings&)> change;
-    std::function<std::string(const CSettings&)> show;
-};
-
 #define INT_MEMBER(m) \
     { #m, &CSettings::m }
+const std::pair<const char*, int CSettings::*> kIntMembers[] = {
+    INT_MEMBER(m_bSaveOnPresses),     INT_MEMBER(m_nSaveLimit),
+    INT_MEMBER(m_bSaveOnTimer),       INT_MEMBER(m_nTimerIndex),
+    INT_MEMBER(m_bSaveOnClose),       INT_MEMBER(m_bSearchTitle),
+    INT_MEMBER(m_bSearchDescription), INT_MEMBER(m_bSearchCategory),
+    INT_MEMBER(m_bSearchLink),        INT_MEMBER(m_bPositionOnLast),
+    INT_MEMBER(m_bAllowTypos),        INT_MEMBER(m_nSeparation),
+    INT_MEMBER(m_bInterruptible),     INT_MEMBER(m_bUseThousandsSep),
+    INT_MEMBER(m_bMoveToTitle),       INT_MEMBER(m_bMoveToLink),
+    INT_MEMBER(m_bCopyLink),          INT_MEMBER(m_bConfirmDelete),
+    INT_MEMBER(m_bMoveSave),          INT_MEMBER(m_bRestorePlacement),
+    INT_MEMBER(m_bSaveColumnWidths),  INT_MEMBER(m_bShowDayTip),
+    INT_MEMBER(m_nDayTipIndex)};
 
-std::vector<Member> AllMembers() {
-    const std::pair<const char*, int CSettings::*> ints[] = {
-        INT_MEMBER(m_bSaveOnPresses),     INT_MEMBER(m_nSaveLimit),
-        INT_MEMBER(m_bSaveOnTimer),       INT_MEMBER(m_nTimerIndex),
-        INT_MEMBER(m_bSaveOnClose),       INT_MEMBER(m_bSearchTitle),
-        INT_MEMBER(m_bSearchDescription), INT_MEMBER(m_bSearchCategory),
-        INT_MEMBER(m_bSearchLink),        INT_MEMBER(m_bPositionOnLast),
-        INT_MEMBER(m_bAllowTypos),        INT_MEMBER(m_nSeparation),
-        INT_MEMBER(m_bInterruptible),     INT_MEMBER(m_bUseThousandsSep),
-        INT_MEMBER(m_bMoveToTitle),       INT_MEMBER(m_bMoveToLink),
-        INT_MEMBER(m_bCopyLink),          INT_MEMBER(m_bConfirmDelete),
-        INT_MEMBER(m_bMoveSave),          INT_MEMBER(m_bRestorePlacement),
-        INT_MEMBER(m_bSaveColumnWidths),  INT_MEMBER(m_bShowDayTip),
-        INT_MEMBER(m_nDayTipIndex)};
-    std::vector<Member> members;
-    int value = 100;  // distinct values, so that two members sharing a key show up
-    for (const auto& [name, member] : ints)
-        members.push_back(
-            {name, [member = member, v = value++](CSettings& s) { s.*member = v; },
-             [member = member](const CSettings& s) { return std::to_string(s.*member); }});
-    members.push_back({"m_strDataFile", [](CSettings& s) { s.m_strDataFile = "C:\\L\\mine.dat"; },
-                       [](const CSettings& s) { return s.m_strDataFile; }});
-    members.push_back({"m_listDataFiles",
-                       [](CSettings& s) {
-                           s.m_listDataFiles = {"a", "C:\\b c"};
-                       },
-                       [](const CSettings& s) { return Join(s.m_listDataFiles); }});
-    members.push_back({"m_chThousandsSep", [](CSettings& s) { s.m_chThousandsSep = '\''; },
-                       [](const CSettings& s) { return std::string(1, s.m_chThousandsSep); }});
-    members.push_back(
-        {"m_titleCaseExceptions",
-         [](CSettings& s) { s.m_titleCaseExceptions = std::vector<std::string>{"of"}; },
-         [](const CSettings& s) {
-             return s.m_titleCaseExceptions ? Join(*s.m_titleCaseExceptions) : "built-in";
-         }});
-    return members;
+// Every member of CSettings as "name=value", so that a failure names the member.
+std::vector<std::string> Show(const CSettings& s) {
+    std::vector<std::string> shown;
+    for (const auto& [name, member] : kIntMembers)
+        shown.push_back(name + ("=" + std::to_string(s.*member)));
+    shown.push_back("m_strDataFile=" + s.m_strDataFile);
+    shown.push_back("m_listDataFiles=" + Join(s.m_listDataFiles));
+    shown.push_back("m_chThousandsSep=" + std::string(1, s.m_chThousandsSep));
+    shown.push_back("m_titleCaseExceptions=" +
+                    (s.m_titleCaseExceptions ? Join(*s.m_titleCaseExceptions) : "built-in"));
+    return shown;
 }
 
+// Every member with a value other than its default; distinct ints, so that two members sharing
+// a key show up.
 CSettings Changed() {
-    CSettings settings;
-    for (const Member& member : AllMembers()) member.change(settings);
+    CSettings s;
+    int value = 100;
+    for (const auto& [name, member] : kIntMembers) s.*member = value++;
+    s.m_strDataFile = "C:\\L\\mine.dat";
+    s.m_listDataFiles = {"a", "C:\\b c"};
+    s.m_chThousandsSep = '\'';
+    s.m_titleCaseExceptions = std::vector<std::string>{"of"};
+    return s;
+}
+
+CSettings Loaded(const CMemoryProfile& profile, CSettings settings = CSettings()) {
+    LoadSettings(profile, settings);
     return settings;
 }
 
 }  // namespace
 
 TEST(Settings, SaveThenLoadKeepsEveryMember) {
-    const CSettings defaults;
     CMemoryProfile profile;
     SaveSettings(profile, Changed());
-    CSettings loaded;
-    LoadSettings(profile, loaded);
-    for (const Member& member : AllMembers()) {
-        EXPECT_NE(member.show(defaults), member.show(Changed())) << member.name;
-        EXPECT_EQ(member.show(Changed()), member.show(loaded)) << member.name;
+    const std::vector<std::string> defaults = Show(CSettings()), changed = Show(Changed());
+    const std::vector<std::string> loaded = Show(Loaded(profile));
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        EXPECT_NE(defaults[i], changed[i]);
+        EXPECT_EQ(changed[i], loaded[i]);
     }
 }
 
 TEST(Settings, EmptyProfileGivesEveryDefaultButKeepsTheDataFileList) {
-    const CSettings defaults;
-    CSettings loaded = Changed();
-    LoadSettings(CMemoryProfile(), loaded);
-    for (const Member& member : AllMembers()) {
-        const CSettings& expected = member.name == "m_listDataFiles" ? Changed() : defaults;
-        EXPECT_EQ(member.show(expected), member.show(loaded)) << member.name;
-    }
-    EXPECT_EQ("", loaded.m_strDataFile);
+    CSettings expected;
+    expected.m_listDataFiles = Changed().m_listDataFiles;
+    EXPECT_EQ(Show(expected), Show(Loaded(CMemoryProfile(), Changed())));
 }
 
 TEST(Settings, DataFileEntriesAreTrimmedAndBlankOnesLeftOut) {
@@ -101,21 +86,18 @@ TEST(Settings, DataFileEntriesAreTrimmedAndBlankOnesLeftOut) {
     profile.PutInt("Saving", "Filename Count", 2);
     profile.PutString("Saving", "Filename00", "  a.dat  ");
     profile.PutString("Saving", "Filename01", "");
-    CSettings settings;
-    LoadSettings(profile, settings);
-    EXPECT_EQ("[a.dat]", Join(settings.m_listDataFiles));
+    EXPECT_EQ("[a.dat]", Join(Loaded(profile).m_listDataFiles));
 
     profile.PutInt("Saving", "Filename Count", 4);
     profile.PutString("Saving", "Filename01", " \t\r\n");
     profile.PutString("Saving", "Filename03", "\tx y.dat\r\n");
     profile.PutString("Saving", "Filename04", "beyond the count");
-    LoadSettings(profile, settings);
-    EXPECT_EQ("[a.dat][x y.dat]", Join(settings.m_listDataFiles));
+    EXPECT_EQ("[a.dat][x y.dat]", Join(Loaded(profile).m_listDataFiles));
 
     profile.PutInt("Saving", "Filename Count", 0);
-    settings.m_listDataFiles = {"kept.dat"};
-    LoadSettings(profile, settings);
-    EXPECT_EQ("[kept.dat]", Join(settings.m_listDataFiles));
+    CSettings kept;
+    kept.m_listDataFiles = {"kept.dat"};
+    EXPECT_EQ("[kept.dat]", Join(Loaded(profile, kept).m_listDataFiles));
 }
 
 TEST(Settings, ShrinkingListLeavesTheOldKeysUnread) {
@@ -128,17 +110,14 @@ TEST(Settings, ShrinkingListLeavesTheOldKeysUnread) {
     EXPECT_EQ(2, profile.RawInt("Saving", "Filename Count"));
     EXPECT_EQ("2", profile.RawString("Saving", "Filename02"));
     EXPECT_EQ("4", profile.RawString("Saving", "Filename04"));
-    LoadSettings(profile, settings);
-    EXPECT_EQ("[new0][new1]", Join(settings.m_listDataFiles));
+    EXPECT_EQ("[new0][new1]", Join(Loaded(profile).m_listDataFiles));
 }
 
 TEST(Settings, ThousandsSeparatorIsTheFirstCharacterOrAComma) {
     for (const auto& [stored, expected] : {std::pair<const char*, char>{"", ','}, {". ", '.'}}) {
         CMemoryProfile profile;
         profile.PutString("Numbers", "Thousands Separator", stored);
-        CSettings settings;
-        LoadSettings(profile, settings);
-        EXPECT_EQ(expected, settings.m_chThousandsSep) << '"' << stored << '"';
+        EXPECT_EQ(expected, Loaded(profile).m_chThousandsSep) << '"' << stored << '"';
     }
     // A NUL has no text form: it is not written as a text of one NUL, and reads back as ','.
     CMemoryProfile profile;
@@ -146,40 +125,22 @@ TEST(Settings, ThousandsSeparatorIsTheFirstCharacterOrAComma) {
     settings.m_chThousandsSep = '\0';
     SaveSettings(profile, settings);
     EXPECT_FALSE(profile.Has("Numbers", "Thousands Separator"));
-    LoadSettings(profile, settings);
-    EXPECT_EQ(',', settings.m_chThousandsSep);
+    EXPECT_EQ(',', Loaded(profile, settings).m_chThousandsSep);
 }
 
 TEST(Settings, TitleCaseCountZeroIsAnEmptyListAndMinusOneTheBuiltInOne) {
     CMemoryProfile profile;
-    CSettings settings;
     profile.PutInt("Title Case", "Count", 0);
     profile.PutString("Title Case", "Exception00", "of");
-    LoadSettings(profile, settings);
-    ASSERT_TRUE(settings.m_titleCaseExceptions.has_value());
-    EXPECT_EQ("", Join(*settings.m_titleCaseExceptions));
+    const CSettings empty = Loaded(profile);
+    ASSERT_TRUE(empty.m_titleCaseExceptions.has_value());
+    EXPECT_TRUE(empty.m_titleCaseExceptions->empty());
 
     profile.PutInt("Title Case", "Count", -1);
-    LoadSettings(profile, settings);
-    EXPECT_FALSE(settings.m_titleCaseExceptions.has_value());
-    SaveSettings(profile, settings);
+    const CSettings builtIn = Loaded(profile, Changed());
+    EXPECT_FALSE(builtIn.m_titleCaseExceptions.has_value());
+    SaveSettings(profile, builtIn);
     EXPECT_EQ(-1, profile.RawInt("Title Case", "Count"));
-}
-
-TEST(Settings, MiscIsWrittenInAnotherOrderThanItIsRead) {
-    CMemoryProfile profile;
-    SaveSettings(profile, CSettings());
-    CSettings settings;
-    LoadSettings(profile, settings);
-    std::string misc;
-    for (const std::string& access : profile.Accesses())
-        if (access.rfind("Misc/", 0) == 0) misc += access.substr(5) + ";";
-    EXPECT_EQ(
-        "Move to Title;Move to Link;Copy Link;Confirm Delete;Move Save;Show Day Tip;"
-        "Restore Wnd Placement;Save Column Widths;Day Tip Index;"
-        "Move to Title;Move to Link;Copy Link;Confirm Delete;Move Save;Restore Wnd Placement;"
-        "Save Column Widths;Show Day Tip;Day Tip Index;",
-        misc);
 }
 
 TEST(Settings, HugeStoredCountsReadABoundedNumberOfKeys) {
@@ -187,8 +148,6 @@ TEST(Settings, HugeStoredCountsReadABoundedNumberOfKeys) {
     profile.PutInt("Saving", "Filename Count", INT_MAX);
     profile.PutString("Saving", "Filename00", "a.dat");
     profile.PutInt("Title Case", "Count", INT_MAX);
-    CSettings settings;
-    LoadSettings(profile, settings);
-    EXPECT_EQ("[a.dat]", Join(settings.m_listDataFiles));
+    EXPECT_EQ("[a.dat]", Join(Loaded(profile).m_listDataFiles));
     EXPECT_GE(2u * kMaxStoredListEntries + 100, profile.Accesses().size());
 }

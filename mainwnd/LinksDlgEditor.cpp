@@ -153,7 +153,7 @@ void CLinksDlg::OnDelete() {
         UpdateUndoRedoMenus();
         if (result.message) AppMessageBox(m_hWnd, result.message, MB_OK | MB_ICONEXCLAMATION);
     } catch (const std::bad_alloc&) {
-        AppMessageBox(m_hWnd, "Could not add to the undo list.", MB_OK | MB_ICONEXCLAMATION);
+        AppMessageBox(m_hWnd, CUndoManager::messageAddUndoFailed, MB_OK | MB_ICONEXCLAMATION);
     }
     LockListUpdate(false);
     UpdateSelectedCount();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "tests/core/NumberedList.h"
+
 #include <string>
 #include <vector>
 
@@ -9,21 +11,11 @@
 
 namespace {
 
-const CDateTime kAdded(46023.25, CDateTime::valid);
+using testlist::kAdded;
 const CDateTime kLater(46030.5, CDateTime::valid);
 
-// A list whose records have the titles "0", "1", ... in row order.
-void Fill(CLinkList& list, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i)
-        ASSERT_TRUE(list.AddLinkItem(std::to_string(i), "l", "d", "c", kAdded, kAdded));
-}
-
-std::string Titles(const CLinkList& list) {
-    std::string titles;
-    for (std::size_t row = 0; row < list.GetCount(); ++row)
-        titles += (row ? "," : "") + list.GetAt(row)->m_strTitle.str();
-    return titles;
-}
+using testlist::Fill;
+using testlist::Titles;
 
 std::string Texts(const CLinkItem& item) {
     return item.m_strTitle.str() + "|" + item.m_strLink.str() + "|" + item.m_strDescription.str() +

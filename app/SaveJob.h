@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "app/PoolJob.h"
+#include "framework/PoolJob.h"
 
 class CSaveJob final : public CPoolJob {
 public:

@@ -3,16 +3,19 @@ set(VELTRIM_CORE_SOURCES
     app/ColumnScaler.cpp
     app/MemoryProfile.cpp
     app/Placement.cpp
-    app/PoolJob.cpp
     app/SaveJob.cpp
     app/SettingsStore.cpp
-    app/ThreadJob.cpp
-    app/ThreadJobPool.cpp
+    controls/ListSelection.cpp
     controls/NumberFormatter.cpp
+    framework/PoolJob.cpp
+    framework/ThreadJob.cpp
+    framework/ThreadJobPool.cpp
     mainwnd/LaunchJob.cpp
     mainwnd/LaunchTarget.cpp
     search/ExactMatcher.cpp
     search/LinkSearch.cpp
+    search/SearchHistory.cpp
+    search/TitleFind.cpp
     search/TypoMatcher.cpp
     search/Wildcards.cpp
     store/ByteStream.cpp
@@ -22,6 +25,7 @@ set(VELTRIM_CORE_SOURCES
     store/DataFile.cpp
     store/DateTime.cpp
     store/EditorSave.cpp
+    store/ExitSave.cpp
     store/LinkList.cpp
     store/NewCategory.cpp
     store/SavePressPolicy.cpp

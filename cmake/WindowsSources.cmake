@@ -1,7 +1,6 @@
 # The Windows layer: the framework, the platform's side of the core's seams, and the windows.
 set(VELTRIM_WIN_SOURCES
     app/DocumentsFolder.cpp
-    app/LinksApp.cpp
     app/PlacementKeeper.cpp
     app/RegistryProfile.cpp
     controls/SortedComboBox.cpp
@@ -12,6 +11,7 @@ set(VELTRIM_WIN_SOURCES
     framework/Dialog.cpp
     framework/ListBox.cpp
     framework/MessageBox.cpp
+    framework/SubclassWindow.cpp
     framework/Window.cpp
     mainwnd/LinksDlg.cpp
     mainwnd/LinksDlgData.cpp
@@ -19,6 +19,7 @@ set(VELTRIM_WIN_SOURCES
     mainwnd/LinksDlgMenu.cpp
     mainwnd/LinksDlgSearch.cpp
     mainwnd/LinksDlgView.cpp
+    mainwnd/LinkListView.cpp
     mainwnd/ShortcutResolver.cpp
     mainwnd/Win32ShellLauncher.cpp
     store/Win32FileSystem.cpp

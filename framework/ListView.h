@@ -33,6 +33,8 @@ public:
     }
 
     // Operations
+    // The row states the owner keeps and the list asks for when it needs them.
+    void SetCallbackMask(UINT states) { SendMessage(LVM_SETCALLBACKMASK, states); }
     void SetExtendedStyle(DWORD styles) {
         SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, styles, styles);
     }

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/PoolJob.h"
+#include "framework/PoolJob.h"
 
 class CShellLauncher;
 

@@ -6,8 +6,8 @@
 #include "app/ColumnScaler.h"
 #include "app/DocumentsFolder.h"
 #include "app/SettingsStore.h"
-#include "mainwnd/LaunchJob.h"
 #include "framework/Application.h"
+#include "mainwnd/LaunchJob.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -61,7 +61,6 @@ CLinksDlg::~CLinksDlg() {
 }
 
 void CLinksDlg::DoDataExchange(CDataExchange& dx) {
-    DDX_Control(dx, IDC_LINK_LIST, m_listLinks);
     DDX_Control(dx, IDC_TITLE, m_editTitle);
     DDX_Control(dx, IDC_LINK, m_editLink);
     DDX_Control(dx, IDC_DESCRIPTION, m_editDescription);
@@ -90,6 +89,7 @@ BOOL CLinksDlg::OnInitDialog() {
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
 
+    m_listLinks.Attach(GetDlgItem(IDC_LINK_LIST), m_list);
     m_listLinks.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
     InitColumns();
     UpdateDeleteLabel();
@@ -107,6 +107,7 @@ BOOL CLinksDlg::OnInitDialog() {
     if (m_settings.m_bSaveOnTimer)
         SetTimer(timerAutoSave, AutoSaveInterval(m_settings.m_nTimerIndex));
     m_saveJob.Arm([this] { WriteFromTimer(); }, true);
+    ShowDeferredNotices();
     return TRUE;
 }
 
@@ -244,18 +245,16 @@ void CLinksDlg::OnSize(UINT type) {
 void CLinksDlg::OnDestroy() {
     // The jobs go first, before the list lock is taken: a save at work needs it to finish.
     ShutdownJobs();
-    CSingleLock lock(m_listLock);
-    KillTimer(timerAutoSave);
-    KillTimer(timerKey);
-    if (m_bSaveOnExit) {
-        if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
-        if (m_bModified && m_settings.m_bSaveOnClose) SaveDataFile();
-        SaveSearchTerms();
+    {
+        CListGuard guard(*this);
+        KillTimer(timerAutoSave);
+        KillTimer(timerKey);
+        SaveOnExit(EExitWay::closing);
+        // The history refers to the records: it goes before them.
+        m_pUndoManager->Clear();
+        m_list.FreeAll();
+        StoreWindowState();
     }
-    // The history refers to the records: it goes before them.
-    m_pUndoManager->Clear();
-    m_list.FreeAll();
-    StoreWindowState();
     CApplication* app = CApplication::Get();
     if (app && app->m_hMainWnd == m_hWnd) app->m_hMainWnd = nullptr;
 }
@@ -263,16 +262,21 @@ void CLinksDlg::OnDestroy() {
 void CLinksDlg::OnEndSession(bool ending) {
     if (!ending) return;
     ShutdownJobs();
-    CSingleLock lock(m_listLock);
+    CListGuard guard(*this);
     KillTimer(timerAutoSave);
-    // The session ends whatever the options say: write the list (an empty list is never
-    // written).
-    if (m_bSaveOnExit) {
-        if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
-        SaveDataFile();
-        SaveSearchTerms();
-    }
+    SaveOnExit(EExitWay::sessionEnd);
     StoreWindowState();
+}
+
+void CLinksDlg::SaveOnExit(EExitWay way) {
+    CExitSave exit;
+    exit.way = way;
+    exit.saveOnExit = m_bSaveOnExit;
+    exit.moveSave = m_settings.m_bMoveSave != 0;
+    exit.saveOnClose = m_settings.m_bSaveOnClose != 0;
+    if (exit.SavesEditor(m_bEditorDirty)) SaveEditorLink(false);
+    if (exit.WritesDataFile(m_bModified, m_list.GetCount() == 0)) SaveDataFile();
+    if (exit.SavesSearchTerms()) SaveSearchTerms();
 }
 
 void CLinksDlg::StoreWindowState() {

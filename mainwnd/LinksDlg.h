@@ -1,6 +1,7 @@
 // CLinksDlg: the main window. It owns the collection (the model), shows it in an owner-data list
 // with two counters, shows one record in the editor below, and loads and writes the data file.
-// Every change of rows is made on the model first and then shown by a refresh of the view.
+// Every change of rows is made on the model first and then shown by a refresh of the view; the
+// model also holds which rows are selected, and the list view asks it when it draws a row.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,20 +17,22 @@
 #include "app/PlacementKeeper.h"
 #include "app/Profile.h"
 #include "app/SaveJob.h"
-#include "app/ThreadJobPool.h"
 #include "app/Settings.h"
 #include "controls/SortedComboBox.h"
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
-#include "framework/CriticalSection.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "framework/ListView.h"
 #include "framework/Static.h"
+#include "framework/ThreadJobPool.h"
+#include "mainwnd/LinkListView.h"
 #include "mainwnd/ShellLauncher.h"
+#include "search/SearchHistory.h"
 #include "search/SearchJob.h"
 #include "store/Clock.h"
 #include "store/DataFile.h"
+#include "store/ExitSave.h"
 #include "store/FileSystem.h"
 #include "store/LinkList.h"
 #include "tools/UndoManager.h"
@@ -41,7 +45,7 @@ public:
     // A text that a worker thread hands over to be shown in a message box; lParam owns a
     // heap-allocated std::string.
     static constexpr UINT WM_JOB_MESSAGE = WM_APP + 1;
-    // A search job's result; lParam owns a heap-allocated CSearchOutcome.
+    // A search job has ended; lParam owns a heap-allocated CSearchOutcome.
     static constexpr UINT WM_SEARCH_DONE = WM_APP + 2;
     // The columns of the list of links, in their order.
     enum { colTitle, colCategory, colDescription, colAdded, colModified, columnCount };
@@ -113,24 +117,46 @@ protected:
     void OnDestroy() override;
 
 private:
+    // Holds the list lock on the window's thread. Notices raised meanwhile are shown once the
+    // outermost guard lets go, so that no message box's loop runs while the lock is held.
+    class CListGuard {
+    public:
+        explicit CListGuard(CLinksDlg& dlg);
+        ~CListGuard();
+        CListGuard(const CListGuard&) = delete;
+        CListGuard& operator=(const CListGuard&) = delete;
+
+    private:
+        CLinksDlg& m_dlg;
+    };
+
+    // Which records the focus, the selection mark and the editor belong to, so that a bulk
+    // change of rows can give them back to those records wherever they are afterwards.
+    struct CRowAnchors {
+        const CLinkItem* focused = nullptr;
+        const CLinkItem* mark = nullptr;
+    };
+
+    // Shows a failure or a notice with the exclamation icon, at once or, while this thread
+    // holds the list lock, once it has let go.
+    void Notify(const std::string& text);
+    void ShowDeferredNotices();
+
     void InitColumns();
     void BuildSystemMenu();
     // Returns true when the system command was the program's own.
     bool OnSysCommand(UINT command);
-    void SetMenuItem(UINT id, bool enabled, const std::string& text);
-    void UpdateUndoMenu(bool available, const std::string& name);
-    void UpdateRedoMenu(bool available, const std::string& name);
     void UpdateUndoRedoMenus();
     void OnUndo(bool undo);
-    void ApplyUndoResult(const CUndoResult& result);
+    void ApplyUndoResult(const CUndoResult& result, const CRowAnchors& anchors);
     void OnActivatePreview();
     void OnNew();
     void OnSave();
     void OnDelete();
     void OnLaunch();
     void OnDropFiles(HDROP drop);
-    // Writes the list under the list lock; on success the counter of Save presses and the
-    // modified mark are cleared. Shows nothing, so that a worker thread may call it.
+    // Writes the list; on success the counter of Save presses and the modified mark are cleared.
+    // Shows nothing, so that a worker thread may call it; the caller holds the list lock.
     ESaveResult WriteList(const std::string& path);
     // The automatic save's work, on the worker thread.
     void WriteFromTimer();
@@ -138,9 +164,10 @@ private:
     void PostJobMessage(const std::string& text) const;
     void OnJobMessage(LPARAM text);
     void OnAutoSaveTick();
-    // The matching rows of the term under the current options; false when `stop` was set.
+    // The matching rows of the term under the current options, searched under the list lock;
+    // false when a stop was requested of `job` (the search on a worker thread) first.
     bool FindMatches(const std::string& term, unsigned fields, bool allowTypos, int separation,
-                     std::vector<size_t>& rows, const std::atomic<bool>* stop);
+                     std::vector<size_t>& rows, CSearchJob* job);
     unsigned SearchFields() const;
     void StartSearchJob();
     void SearchWork(CSearchJob& job);
@@ -150,28 +177,39 @@ private:
     void ApplySearch(const std::vector<size_t>& rows);
     void OnSearchCommand(int code);
     void OnPrevNext(bool next);
-    // Stops every job and waits for the one at work, before the window goes.
+    // Stops every job and waits for the one at work, before the window goes; the failures the
+    // jobs reported meanwhile are shown.
     void ShutdownJobs();
+    // Saves what leaving the program saves, in its order (editor, data file, search terms).
+    void SaveOnExit(EExitWay way);
     // Counts a stored record for the saving policy (may write the data file).
     void CountChange();
     // The record the editor was filled from when the list still holds it, else nullptr.
     CLinkItem* EditorRecord() const;
-    // Empties the view's selection after rows were removed, keeping the row count right.
-    void ResetRows();
+    // The list view's rows after a change of the model's rows: the new count, with the focus,
+    // the selection mark and the editor's row following their records.
+    CRowAnchors CaptureAnchors() const;
+    void RefreshRows(const CRowAnchors& anchors);
     // Stores the placement and the column widths (every way out, whatever the options say).
     void StoreWindowState();
     void FillCategoryCombo();
     void OnConfirmExit();
     void OnGetDispInfo(NMLVDISPINFOA* info);
+    void OnItemChanged(const NMLISTVIEW* change);
+    void OnStateRangeChanged(const NMLVODSTATECHANGE* change);
+    LRESULT OnFindItem(const NMLVFINDITEMA* find, bool wide);
     bool OnListKeyDown(const NMLVKEYDOWN* key);
     void OnEndSession(bool ending);
     void OnSize(UINT type);
     bool OnPaint();
     std::string FormatCount(const char* format, long long count) const;
 
-    // The model and its guard
+    // The model and its guard: re-entrant, and waited for by workers only while no stop is
+    // requested of them (see CThreadJob::LockUnlessStopped).
     CLinkList m_list;
-    CCriticalSection m_listLock;
+    std::recursive_timed_mutex m_listLock;
+    int m_nListLockDepth = 0;  // how deep the window's thread holds the lock
+    std::vector<std::string> m_deferredNotices;
     CFileSystem& m_fileSystem;
     const CClock& m_clock;
     CProfile& m_profile;
@@ -185,6 +223,7 @@ private:
     // Settings and state
     CSettings m_settings;
     std::string m_strDocumentsFolder;
+    CSearchHistory m_history;
     // Written by the automatic save's thread too (under the list lock).
     std::atomic<bool> m_bModified{false};
     std::atomic<int> m_nSavePresses{0};
@@ -198,7 +237,7 @@ private:
     bool m_bPrevKeyAlt = false;
     bool m_bPreview = false;
     std::unique_ptr<CUndoManager> m_pUndoManager;
-    // Worker-thread jobs: launching links, and the automatic save.
+    // Worker-thread jobs: launching links, searching, and the automatic save.
     std::unique_ptr<CThreadJobPool> m_launchJobs;
     CSaveJob m_saveJob;
     std::unique_ptr<CThreadJobPool> m_searchJobs;
@@ -209,7 +248,7 @@ private:
     std::atomic<HWND> m_hJobTarget{nullptr};
 
     // Controls
-    CListView m_listLinks;
+    CLinkListView m_listLinks;
     CEdit m_editTitle;
     CEdit m_editLink;
     CEdit m_editDescription;

@@ -1,12 +1,46 @@
-// CLinksDlg: reading and writing the data file, the automatic save, and clearing the list.
+// CLinksDlg: reading and writing the data file, the automatic save, the list lock and the
+// notices held back while it is held, and clearing the list.
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "framework/MessageBox.h"
 #include "mainwnd/LinksDlg.h"
 
+CLinksDlg::CListGuard::CListGuard(CLinksDlg& dlg) : m_dlg(dlg) {
+    m_dlg.m_listLock.lock();
+    ++m_dlg.m_nListLockDepth;
+}
+
+CLinksDlg::CListGuard::~CListGuard() {
+    --m_dlg.m_nListLockDepth;
+    m_dlg.m_listLock.unlock();
+    if (m_dlg.m_nListLockDepth == 0) m_dlg.ShowDeferredNotices();
+}
+
+void CLinksDlg::Notify(const std::string& text) {
+    // A message box runs a loop of its own: it must never run while this thread holds the lock
+    // that a worker may be waiting for.
+    if (m_nListLockDepth > 0) {
+        m_deferredNotices.push_back(text);
+        return;
+    }
+    AppMessageBox(m_hWnd, text, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CLinksDlg::ShowDeferredNotices() {
+    if (m_nListLockDepth > 0) return;
+    std::vector<std::string> notices;
+    notices.swap(m_deferredNotices);
+    try {
+        for (const std::string& text : notices)
+            AppMessageBox(m_hWnd, text, MB_OK | MB_ICONEXCLAMATION);
+    } catch (...) {
+        // Called from a destructor: nothing may leave it.
+    }
+}
+
 ESaveResult CLinksDlg::WriteList(const std::string& path) {
-    CSingleLock lock(m_listLock);
     CDataFile dataFile(m_fileSystem, m_clock);
     const ESaveResult result = dataFile.Save(path, m_list);
     if (result == ESaveResult::written) {
@@ -17,20 +51,20 @@ ESaveResult CLinksDlg::WriteList(const std::string& path) {
 }
 
 bool CLinksDlg::SaveDataFile(const std::optional<std::string>& path) {
-    CSingleLock lock(m_listLock);
+    CListGuard guard(*this);
     const std::string file = path ? *path : m_settings.m_strDataFile;
     const ESaveResult result = WriteList(file);
-    if (result == ESaveResult::writeFailed)
-        AppMessageBox(m_hWnd, MessageWriteFailed(file), MB_OK | MB_ICONEXCLAMATION);
+    if (result == ESaveResult::writeFailed) Notify(MessageWriteFailed(file));
     return result == ESaveResult::written;
 }
 
 void CLinksDlg::WriteFromTimer() {
-    std::string file;
-    {
-        CSingleLock lock(m_listLock);
-        file = m_settings.m_strDataFile;
-    }
+    // The window's thread may hold the lock while it waits for this job to end (closing, the end
+    // of the session): the wait for it ends when a stop is requested, and then nothing is written
+    // here; the window writes the file itself.
+    if (!m_saveJob.LockUnlessStopped(m_listLock)) return;
+    std::lock_guard<std::recursive_timed_mutex> lock(m_listLock, std::adopt_lock);
+    const std::string file = m_settings.m_strDataFile;
     // The failure is shown by the user-interface thread: a box owned by the main window would
     // make this thread wait for that one.
     if (WriteList(file) == ESaveResult::writeFailed) PostJobMessage(MessageWriteFailed(file));
@@ -45,7 +79,7 @@ void CLinksDlg::PostJobMessage(const std::string& text) const {
 
 void CLinksDlg::OnJobMessage(LPARAM text) {
     std::unique_ptr<std::string> owned(reinterpret_cast<std::string*>(text));
-    if (owned) AppMessageBox(m_hWnd, *owned, MB_OK | MB_ICONEXCLAMATION);
+    if (owned) Notify(*owned);
 }
 
 void CLinksDlg::OnAutoSaveTick() {
@@ -65,77 +99,72 @@ void CLinksDlg::ShutdownJobs() {
     m_pSearchJob = nullptr;
     m_bSearching = false;
     m_hJobTarget = nullptr;
-    // Results the jobs posted that nobody will show any more.
+    // A failure a job reported on the way (a timed save that could not write) is still shown;
+    // search results nobody will look at any more are dropped.
     MSG msg;
-    while (::PeekMessageA(&msg, m_hWnd, WM_JOB_MESSAGE, WM_JOB_MESSAGE, PM_REMOVE))
-        delete reinterpret_cast<std::string*>(msg.lParam);
     while (::PeekMessageA(&msg, m_hWnd, WM_SEARCH_DONE, WM_SEARCH_DONE, PM_REMOVE))
         DiscardSearchOutcome(msg.lParam);
+    std::vector<std::string> failures;
+    while (::PeekMessageA(&msg, m_hWnd, WM_JOB_MESSAGE, WM_JOB_MESSAGE, PM_REMOVE)) {
+        std::unique_ptr<std::string> owned(reinterpret_cast<std::string*>(msg.lParam));
+        if (owned) failures.push_back(std::move(*owned));
+    }
+    for (const std::string& text : failures) Notify(text);
 }
 
 void CLinksDlg::ClearList() {
-    CSingleLock lock(m_listLock);
+    CListGuard guard(*this);
     // The history refers to the records being freed: it is emptied with them.
     m_pUndoManager->Clear();
     UpdateUndoRedoMenus();
     m_list.FreeAll();
     m_list.Categories().RemoveAll();
-    m_listLinks.DeleteAllItems();
+    m_listLinks.SetItemCountEx(0);
     UpdateLinkCount();
     UpdateSelectedCount();
+    m_history.RemoveAll();
     m_comboSearch.ResetContent();
+    m_nEditorRow = -1;
     ClearEditor(true);
 }
 
 bool CLinksDlg::LoadDataFile(const std::optional<std::string>& path, bool append) {
-    CSingleLock lock(m_listLock);
-    if (!append) ClearList();
-
-    const std::string& file = path ? *path : m_settings.m_strDataFile;
-    if (!m_fileSystem.Exists(file)) {
-        // A first start has no data file yet: only a named file is reported missing.
-        if (path) AppMessageBox(m_hWnd, MessageNotFound(file), MB_OK | MB_ICONEXCLAMATION);
-        return false;
+    const std::string file = path ? *path : m_settings.m_strDataFile;
+    CLoadOutcome outcome;
+    {
+        CListGuard guard(*this);
+        if (!append) ClearList();
+        if (!m_fileSystem.Exists(file)) {
+            // A first start has no data file yet: only a named file is reported missing.
+            if (path) Notify(MessageNotFound(file));
+            return false;
+        }
+        LockListUpdate(true);
+        const CRowAnchors anchors = CaptureAnchors();
+        CDataFile dataFile(m_fileSystem, m_clock);
+        // The category list is emptied by the reader, and only once the file's version is known
+        // to be one it can read.
+        outcome = dataFile.Load(file, m_list);
+        if (outcome.result != ELoadResult::readFailed && outcome.result != ELoadResult::notFound)
+            m_nSavePresses = 0;
+        if (outcome.result == ELoadResult::outOfMemory) Notify(MessageOutOfMemory());
+        if (outcome.result == ELoadResult::readFailed || outcome.result == ELoadResult::notFound)
+            Notify(MessageReadFailed(file));
+        RefreshRows(anchors);
+        FillCategoryCombo();
+        LockListUpdate(false);
+        m_comboSearch.SetWindowText("");
+        m_btnPrevious.EnableWindow(false);
+        m_btnNext.EnableWindow(false);
+        UpdateLinkCount();
+        UpdateSelectedCount();
     }
-
-    LockListUpdate(true);
-    const size_t recordsBefore = m_list.GetCount();
-    if (recordsBefore == 0) m_list.Categories().RemoveAll();
-    CDataFile dataFile(m_fileSystem, m_clock);
-    const CLoadOutcome outcome = dataFile.Load(file, m_list);
-
-    bool finished = true;
-    switch (outcome.result) {
-        case ELoadResult::loaded:
-            m_nSavePresses = 0;
-            break;
-        case ELoadResult::newerVersion:
-            if (AppMessageBox(m_hWnd, MessageNewerVersion(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
-                // Leave without writing the data file, the pending edit or the search terms.
-                m_bSaveOnExit = false;
-                ::PostQuitMessage(1);
-            }
-            m_nSavePresses = 0;
-            break;
-        case ELoadResult::outOfMemory:
-            AppMessageBox(m_hWnd, MessageOutOfMemory(), MB_OK | MB_ICONEXCLAMATION);
-            m_nSavePresses = 0;
-            break;
-        case ELoadResult::notFound:
-        case ELoadResult::readFailed:
-        default:
-            AppMessageBox(m_hWnd, MessageReadFailed(file), MB_OK | MB_ICONEXCLAMATION);
-            finished = false;
-            break;
+    // Asked once the lock is free: the answer needs no list.
+    if (outcome.result == ELoadResult::newerVersion &&
+        AppMessageBox(m_hWnd, MessageNewerVersion(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        // Leave without writing the data file, the pending edit or the search terms.
+        m_bSaveOnExit = false;
+        ::PostQuitMessage(1);
     }
-
-    m_listLinks.SetItemCountEx(static_cast<int>(m_list.GetCount()));
-    FillCategoryCombo();
-    LockListUpdate(false);
-    m_comboSearch.SetWindowText("");
-    m_btnPrevious.EnableWindow(false);
-    m_btnNext.EnableWindow(false);
-    UpdateLinkCount();
-    UpdateSelectedCount();
-    return finished;
+    return outcome.result != ELoadResult::readFailed && outcome.result != ELoadResult::notFound;
 }

@@ -44,7 +44,7 @@ void CLinksDlg::OnSave() {
 }
 
 void CLinksDlg::SaveEditorLink(bool byButton) {
-    CSingleLock lock(m_listLock);
+    CListGuard guard(*this);
     try {
         const CEditorSave texts(m_editTitle.GetWindowText(), m_editLink.GetWindowText(),
                                 m_editDescription.GetWindowText(), m_comboCategory.GetWindowText(),
@@ -61,48 +61,38 @@ void CLinksDlg::SaveEditorLink(bool byButton) {
         m_editDescription.SetWindowText(texts.GetDescription());
 
         LockListUpdate(true);
-        int row = m_listLinks.GetSelectionMark();
         const CDateTime now = m_clock.NowStamp();
-        // On leaving a record the fields belong to the record they were filled from, wherever
-        // it is now; by the button they go into the selected record.
-        CLinkItem* target = nullptr;
-        if (m_bRecordLoaded && row >= 0) {
-            if (!byButton && m_nEditorRow >= 0)
-                target = EditorRecord();
-            else if (static_cast<size_t>(row) < m_list.GetCount())
-                target = m_list.GetAt(static_cast<size_t>(row));
-        }
+        CLinkItem* target =
+            ChooseSaveTarget(m_list, m_bRecordLoaded, m_listLinks.GetSelectionMark(), byButton,
+                             byButton ? nullptr : EditorRecord());
+        long long row = -1;
         if (target) {
             const CUndoResult result = m_pUndoManager->Replace(
                 *target, texts.GetTitle(), texts.GetLink(), texts.GetDescription(), category, now);
-            const long long targetRow = m_list.FindRow(target);
-            if (targetRow >= 0)
-                m_listLinks.RedrawItems(static_cast<int>(targetRow), static_cast<int>(targetRow));
-            if (byButton) row = static_cast<int>(targetRow);
+            row = m_list.FindRow(target);
+            if (row >= 0) m_listLinks.RedrawItems(static_cast<int>(row), static_cast<int>(row));
             UpdateUndoRedoMenus();
-            if (result.message) AppMessageBox(m_hWnd, result.message, MB_OK | MB_ICONEXCLAMATION);
+            if (result.message) Notify(result.message);
         } else {
             if (!m_list.AddLinkItem(texts.GetTitle(), texts.GetLink(), texts.GetDescription(),
                                     category, now, now)) {
                 LockListUpdate(false);
-                AppMessageBox(m_hWnd, messageNoMemoryToSave, MB_OK | MB_ICONEXCLAMATION);
+                Notify(messageNoMemoryToSave);
                 return;
             }
-            row = static_cast<int>(m_list.GetCount()) - 1;
+            row = static_cast<long long>(m_list.GetCount()) - 1;
             m_listLinks.SetItemCountEx(static_cast<int>(m_list.GetCount()));
         }
         m_staticModified.SetWindowText(now.FormatShort());
 
         if (byButton && row >= 0) {
-            DeselectAll();
-            m_listLinks.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED,
-                                     LVIS_SELECTED | LVIS_FOCUSED);
-            m_listLinks.SetSelectionMark(row);
-            m_listLinks.EnsureVisible(row);
-            UpdateSelectedCount();
+            const int shown = static_cast<int>(row);
+            CListSelection selection(m_list, m_listLinks.GetCursor());
+            selection.SelectOnly(row);
+            m_listLinks.ShowCursor(selection.GetCursor(), true);
             m_bRecordLoaded = true;
-            m_nEditorRow = row;
-            m_pEditorItem = m_list.GetAt(static_cast<size_t>(row));
+            m_nEditorRow = shown;
+            m_pEditorItem = m_list.GetAt(static_cast<size_t>(shown));
         }
         LockListUpdate(false);
         CountChange();
@@ -111,7 +101,7 @@ void CLinksDlg::SaveEditorLink(bool byButton) {
         UpdateLinkCount();
     } catch (const std::bad_alloc&) {
         LockListUpdate(false);
-        AppMessageBox(m_hWnd, messageNoMemoryToSave, MB_OK | MB_ICONEXCLAMATION);
+        Notify(messageNoMemoryToSave);
     }
 }
 
@@ -130,30 +120,28 @@ void CLinksDlg::CountChange() {
 
 void CLinksDlg::OnDelete() {
     if (m_bSearching) return;
-    CSingleLock lock(m_listLock);
     AddSearchTerm();
-    const int selected = m_listLinks.GetSelectedCount();
-    if (selected <= 0) return;
+    const std::vector<size_t> rows = m_list.SelectedRows();
+    if (rows.empty()) return;
+    // Asked before the lock is taken: the rows to delete are known, and only this thread
+    // changes them.
     if (m_settings.m_bConfirmDelete) {
-        const std::string question = FormatCount("Delete %s item%s?", selected);
+        const std::string question =
+            FormatCount("Delete %s item%s?", static_cast<long long>(rows.size()));
         if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONQUESTION) == IDNO) return;
     }
-    std::vector<size_t> rows;
-    rows.reserve(static_cast<size_t>(selected));
-    for (int row = m_listLinks.GetNextItem(-1, LVNI_SELECTED); row >= 0;
-         row = m_listLinks.GetNextItem(row, LVNI_SELECTED))
-        rows.push_back(static_cast<size_t>(row));
-
+    CListGuard guard(*this);
     LockListUpdate(true);
+    const CRowAnchors anchors = CaptureAnchors();
     try {
         const CUndoResult result = m_pUndoManager->DeleteRows(rows);
         m_bModified = true;
         m_bRecordLoaded = false;
-        ResetRows();
+        RefreshRows(anchors);
         UpdateUndoRedoMenus();
-        if (result.message) AppMessageBox(m_hWnd, result.message, MB_OK | MB_ICONEXCLAMATION);
+        if (result.message) Notify(result.message);
     } catch (const std::bad_alloc&) {
-        AppMessageBox(m_hWnd, CUndoManager::messageAddUndoFailed, MB_OK | MB_ICONEXCLAMATION);
+        Notify(CUndoManager::messageAddUndoFailed);
     }
     LockListUpdate(false);
     UpdateSelectedCount();

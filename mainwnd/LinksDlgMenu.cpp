@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr UINT allRowStates = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED;
-
 // The program's items, appended below the standard ones; 0 stands for a separator.
 struct CMenuEntry {
     UINT id;
@@ -83,34 +81,21 @@ bool CLinksDlg::OnSysCommand(UINT command) {
     }
 }
 
-void CLinksDlg::SetMenuItem(UINT id, bool enabled, const std::string& text) {
-    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
-    if (!menu) return;
-    ::ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id,
-                  text.c_str());
-}
-
-void CLinksDlg::UpdateUndoMenu(bool available, const std::string& name) {
-    SetMenuItem(IDM_UNDO, available, available ? "&Undo " + name + "\tCtrl+Z" : "&Undo\tCtrl+Z");
-}
-
-void CLinksDlg::UpdateRedoMenu(bool available, const std::string& name) {
-    SetMenuItem(IDM_REDO, available, available ? "Re&do " + name + "\tCtrl+Y" : "Re&do\tCtrl+Y");
-}
-
 void CLinksDlg::UpdatePrevNextButtons(int row) {
-    m_btnPrevious.EnableWindow(m_listLinks.GetNextItem(row, LVNI_SELECTED | LVNI_ABOVE) >= 0);
-    m_btnNext.EnableWindow(m_listLinks.GetNextItem(row, LVNI_SELECTED | LVNI_BELOW) >= 0);
+    m_btnPrevious.EnableWindow(m_list.NextSelected(row, false) >= 0);
+    m_btnNext.EnableWindow(m_list.NextSelected(row, true) >= 0);
 }
 
 void CLinksDlg::SelectAllLinks() {
     if (m_bSearching) return;
     LockListUpdate(true);
     if (m_list.GetCount() > 0) {
-        m_listLinks.SetItemState(-1, LVIS_SELECTED, allRowStates);
-        m_listLinks.SetSelectionMark(0);
-        ShowSelectedLink(false);
+        m_list.SelectAll(true);
+        CListCursor cursor;
+        cursor.mark = 0;
+        m_listLinks.ShowCursor(cursor, true);
         m_listLinks.EnsureVisible(0);
+        ShowSelectedLink(false);
         UpdatePrevNextButtons(0);
     }
     UpdateSelectedCount();
@@ -120,50 +105,33 @@ void CLinksDlg::SelectAllLinks() {
 void CLinksDlg::InvertSelection() {
     if (m_bSearching) return;
     LockListUpdate(true);
-    const int count = static_cast<int>(m_list.GetCount());
-    std::vector<int> selected;
-    selected.reserve(static_cast<size_t>(m_listLinks.GetSelectedCount()));
-    for (int row = m_listLinks.GetNextItem(-1, LVNI_SELECTED); row >= 0;
-         row = m_listLinks.GetNextItem(row, LVNI_SELECTED))
-        selected.push_back(row);
-
-    // The owner-data list keeps its selection as ranges: change whichever side is smaller, so
-    // that the cost follows the smaller of the selected and unselected row counts.
-    int first = -1;
-    if (selected.size() * 2 <= static_cast<size_t>(count)) {
-        m_listLinks.SetItemState(-1, LVIS_SELECTED, allRowStates);
-        for (int row : selected) m_listLinks.SetItemState(row, 0, allRowStates);
-        int expected = 0;
-        for (int row : selected) {
-            if (row != expected) break;
-            ++expected;
-        }
-        first = expected < count ? expected : -1;
-    } else {
-        m_listLinks.SetItemState(-1, 0, allRowStates);
-        size_t next = 0;
-        for (int row = 0; row < count; ++row) {
-            if (next < selected.size() && selected[next] == row) {
-                ++next;
-                continue;
-            }
-            m_listLinks.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
-            if (first < 0) first = row;
-        }
-    }
+    CListCursor cursor = m_listLinks.GetCursor();
+    // A row that loses its selection loses its focus too.
+    if (cursor.focus >= 0 && m_list.IsSelected(static_cast<size_t>(cursor.focus)))
+        cursor.focus = -1;
+    const long long first = m_list.InvertSelection();
+    if (first >= 0) cursor.mark = first;
+    m_listLinks.ShowCursor(cursor, false);
     if (first >= 0) {
-        m_listLinks.SetSelectionMark(first);
+        const int row = static_cast<int>(first);
         ShowSelectedLink(false);
-        m_listLinks.EnsureVisible(first);
-        UpdatePrevNextButtons(first);
+        m_listLinks.EnsureVisible(row);
+        UpdatePrevNextButtons(row);
     }
     UpdateSelectedCount();
     LockListUpdate(false);
 }
 
 void CLinksDlg::UpdateUndoRedoMenus() {
-    UpdateUndoMenu(m_pUndoManager->CanUndo(), m_pUndoManager->GetActionName(true));
-    UpdateRedoMenu(m_pUndoManager->CanRedo(), m_pUndoManager->GetActionName(false));
+    // The history knows the texts: "&Undo Delete\tCtrl+Z", or the bare item, greyed.
+    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
+    if (!menu) return;
+    for (const bool undo : {true, false}) {
+        const UINT id = undo ? IDM_UNDO : IDM_REDO;
+        const bool available = undo ? m_pUndoManager->CanUndo() : m_pUndoManager->CanRedo();
+        ::ModifyMenuA(menu, id, MF_BYCOMMAND | MF_STRING | (available ? MF_ENABLED : MF_GRAYED), id,
+                      m_pUndoManager->GetMenuText(undo).c_str());
+    }
 }
 
 void CLinksDlg::OnActivatePreview() {
@@ -175,25 +143,35 @@ void CLinksDlg::OnActivatePreview() {
 
 void CLinksDlg::OnUndo(bool undo) {
     if (m_bSearching) return;
-    CSingleLock lock(m_listLock);
     if (undo ? !m_pUndoManager->CanUndo() : !m_pUndoManager->CanRedo()) return;
-    LockListUpdate(true);
-    // The record the editor shows, so that a step that changes it shows it again.
-    const CLinkItem* editorRecord = m_bRecordLoaded ? EditorRecord() : nullptr;
     bool perform = true;
     if (m_bPreview) {
-        CUndoPreviewDlg preview(m_hWnd, CNumberFormatter(m_settings.m_bUseThousandsSep != 0,
-                                                         m_settings.m_chThousandsSep));
+        // The preview waits for the user without the list lock; only this thread changes the
+        // history, and if it did meanwhile (the end of the session saves the editor) the step
+        // shown is no longer the one to perform.
+        const unsigned revision = m_pUndoManager->GetRevision();
+        CUndoPreviewDlg preview(m_hWnd);
         preview.m_bUndo = undo;
-        preview.m_strActionName = m_pUndoManager->GetActionName(undo);
-        preview.m_strEffect = m_pUndoManager->GetPreviewEffect(undo, preview.GetFormatter());
-        preview.m_items = m_pUndoManager->GetPreviewRecords(undo);
-        perform = preview.DoModal() == IDOK;
+        preview.m_strAction = m_pUndoManager->GetPreviewAction(undo);
+        preview.m_strEffect = m_pUndoManager->GetPreviewEffect(
+            undo,
+            CNumberFormatter(m_settings.m_bUseThousandsSep != 0, m_settings.m_chThousandsSep));
+        preview.m_nCount = m_pUndoManager->GetPreviewCount(undo);
+        preview.m_records = [this, undo, revision](size_t index) -> const CLinkItem* {
+            if (m_pUndoManager->GetRevision() != revision) return nullptr;
+            return &m_pUndoManager->GetPreviewRecord(undo, index);
+        };
+        perform = preview.DoModal() == IDOK && m_pUndoManager->GetRevision() == revision;
     }
+    CListGuard guard(*this);
+    LockListUpdate(true);
     if (perform) {
+        // The record the editor shows, so that a step that changes it shows it again.
+        const CLinkItem* editorRecord = m_bRecordLoaded ? EditorRecord() : nullptr;
+        const CRowAnchors anchors = CaptureAnchors();
         const CUndoResult result =
             undo ? m_pUndoManager->Undo(editorRecord) : m_pUndoManager->Redo(editorRecord);
-        ApplyUndoResult(result);
+        ApplyUndoResult(result, anchors);
     }
     m_bEditorDirty = false;
     m_bModified = true;
@@ -202,18 +180,18 @@ void CLinksDlg::OnUndo(bool undo) {
     UpdateLinkCount();
 }
 
-void CLinksDlg::ApplyUndoResult(const CUndoResult& result) {
+void CLinksDlg::ApplyUndoResult(const CUndoResult& result, const CRowAnchors& anchors) {
     switch (result.change) {
         case CUndoResult::modified:
             m_listLinks.RedrawItems(static_cast<int>(result.row), static_cast<int>(result.row));
             break;
         case CUndoResult::appended:
-            m_listLinks.SetItemCountEx(static_cast<int>(m_list.GetCount()));
+            RefreshRows(anchors);
             if (result.count > 0)
                 m_listLinks.EnsureVisible(static_cast<int>(result.row + result.count - 1));
             break;
         case CUndoResult::removed:
-            ResetRows();
+            RefreshRows(anchors);
             break;
         case CUndoResult::none:
         default:
@@ -221,5 +199,5 @@ void CLinksDlg::ApplyUndoResult(const CUndoResult& result) {
     }
     if (result.showRecord) ShowLinkItem(result.showRecord);
     UpdateUndoRedoMenus();
-    if (result.message) AppMessageBox(m_hWnd, result.message, MB_OK | MB_ICONEXCLAMATION);
+    if (result.message) Notify(result.message);
 }

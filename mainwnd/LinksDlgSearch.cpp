@@ -1,32 +1,24 @@
 // CLinksDlg: the incremental search over the list, Previous and Next, and the history of terms.
 // A search job matches on the model under the list lock and hands the matching rows to the
-// window's thread, which selects them in one bulk change: the job never touches the list view.
+// window's thread, which makes them the model's selection in one step: the job never touches the
+// list view, and the list view only repaints.
 #include <memory>
+#include <mutex>
+#include <new>
 
+#include "framework/MessageBox.h"
 #include "mainwnd/LinksDlg.h"
 #include "res/resource.h"
 #include "search/ExactMatcher.h"
 #include "search/LinkSearch.h"
 #include "search/TypoMatcher.h"
-#include "store/TextTrim.h"
 
 namespace {
 
-constexpr UINT allRowStates = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED;
-constexpr int termCount = 10;
-const char* const searchingSection = "Searching";
-
-std::string TermKey(int i) {
-    return "Term" + std::to_string(i);
-}
+const char* const messageNoMemoryToSearch =
+    "There isn't enough available memory to search the links.  Try closing another application.";
 
 }  // namespace
-
-// The result a search job hands over.
-struct CSearchOutcome {
-    unsigned generation;
-    std::vector<size_t> rows;
-};
 
 unsigned CLinksDlg::SearchFields() const {
     unsigned fields = 0;
@@ -38,51 +30,83 @@ unsigned CLinksDlg::SearchFields() const {
 }
 
 bool CLinksDlg::FindMatches(const std::string& term, unsigned fields, bool allowTypos,
-                            int separation, std::vector<size_t>& rows,
-                            const std::atomic<bool>* stop) {
-    CSingleLock lock(m_listLock);
+                            int separation, std::vector<size_t>& rows, CSearchJob* job) {
     std::unique_ptr<CTextMatcher> matcher;
     if (allowTypos)
         matcher = std::make_unique<CTypoMatcher>(separation, false);
     else
         matcher = std::make_unique<CExactMatcher>(false);
-    return SearchLinks(m_list, *matcher, term, fields, rows, stop);
+    if (!job) {
+        CListGuard guard(*this);
+        return SearchLinks(m_list, *matcher, term, fields, rows, nullptr);
+    }
+    // A newer keystroke or the window closing stops the wait for the lock as well as the search.
+    if (!job->LockUnlessStopped(m_listLock)) return false;
+    std::lock_guard<std::recursive_timed_mutex> lock(m_listLock, std::adopt_lock);
+    return SearchLinks(m_list, *matcher, term, fields, rows, &job->StopFlag());
 }
 
 void CLinksDlg::RunSearch() {
     if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
     std::vector<size_t> rows;
-    FindMatches(m_comboSearch.GetWindowText(), SearchFields(), m_settings.m_bAllowTypos != 0,
-                m_settings.m_nSeparation, rows, nullptr);
+    try {
+        FindMatches(m_comboSearch.GetWindowText(), SearchFields(), m_settings.m_bAllowTypos != 0,
+                    m_settings.m_nSeparation, rows, nullptr);
+    } catch (const std::bad_alloc&) {
+        Notify(messageNoMemoryToSearch);
+        return;
+    }
     ApplySearch(rows);
 }
 
 void CLinksDlg::StartSearchJob() {
     if (m_pSearchJob) m_pSearchJob->SetStop(true);
-    if (!m_searchJobs) return;
-    auto* job = static_cast<CSearchJob*>(m_searchJobs->GetIdleJob());
-    if (!job) return;
+    m_pSearchJob = nullptr;
+    auto* job = static_cast<CSearchJob*>(m_searchJobs ? m_searchJobs->GetIdleJob() : nullptr);
+    std::unique_ptr<CSearchOutcome> outcome;
+    try {
+        outcome = std::make_unique<CSearchOutcome>();
+    } catch (const std::bad_alloc&) {
+        job = nullptr;
+    }
+    if (!job) {
+        // No job to search on: the search runs here, and nothing is left waiting for one.
+        m_bSearching = false;
+        ++m_nSearchGeneration;
+        RunSearch();
+        return;
+    }
     if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
     job->m_strTerm = m_comboSearch.GetWindowText();
     job->m_nFields = SearchFields();
     job->m_bAllowTypos = m_settings.m_bAllowTypos != 0;
     job->m_nSeparation = m_settings.m_nSeparation;
-    job->m_nGeneration = ++m_nSearchGeneration;
+    outcome->generation = ++m_nSearchGeneration;
+    job->m_pOutcome = std::move(outcome);
     m_pSearchJob = job;
     m_bSearching = true;
     if (!job->Start(m_hWnd, 0)) {
+        job->m_pOutcome.reset();
         m_pSearchJob = nullptr;
         m_bSearching = false;
+        RunSearch();
     }
 }
 
 void CLinksDlg::SearchWork(CSearchJob& job) {
-    auto outcome = std::make_unique<CSearchOutcome>();
-    outcome->generation = job.m_nGeneration;
-    if (!FindMatches(job.m_strTerm, job.m_nFields, job.m_bAllowTypos, job.m_nSeparation,
-                     outcome->rows, &job.StopFlag()) ||
-        job.IsStopping())
-        return;
+    // Every search that runs hands an outcome back, also when it is stopped or fails, so that the
+    // window always learns that the newest search has ended.
+    std::unique_ptr<CSearchOutcome> outcome = std::move(job.m_pOutcome);
+    if (!outcome) return;
+    try {
+        const bool complete = FindMatches(job.m_strTerm, job.m_nFields, job.m_bAllowTypos,
+                                          job.m_nSeparation, outcome->rows, &job);
+        outcome->state =
+            complete && !job.IsStopping() ? CSearchOutcome::found : CSearchOutcome::stopped;
+    } catch (const std::bad_alloc&) {
+        outcome->state = CSearchOutcome::failed;
+    }
+    if (outcome->state != CSearchOutcome::found) std::vector<size_t>().swap(outcome->rows);
     HWND target = m_hJobTarget;
     if (target &&
         ::PostMessageA(target, WM_SEARCH_DONE, 0, reinterpret_cast<LPARAM>(outcome.get())))
@@ -95,7 +119,10 @@ void CLinksDlg::OnSearchDone(LPARAM result) {
     if (!outcome || outcome->generation != m_nSearchGeneration) return;
     m_pSearchJob = nullptr;
     m_bSearching = false;
-    ApplySearch(outcome->rows);
+    if (outcome->state == CSearchOutcome::found)
+        ApplySearch(outcome->rows);
+    else if (outcome->state == CSearchOutcome::failed)
+        Notify(messageNoMemoryToSearch);
 }
 
 void CLinksDlg::DiscardSearchOutcome(LPARAM outcome) {
@@ -106,21 +133,18 @@ void CLinksDlg::ApplySearch(const std::vector<size_t>& rows) {
     LockListUpdate(true);
     m_btnPrevious.EnableWindow(false);
     m_btnNext.EnableWindow(false);
-    const size_t count = m_list.GetCount();
-    if (rows.size() == count && count > 0) {
-        m_listLinks.SetItemState(-1, LVIS_SELECTED, allRowStates);
-    } else {
-        ResetRows();
-        for (size_t row : rows)
-            if (row < count)
-                m_listLinks.SetItemState(static_cast<int>(row), LVIS_SELECTED, allRowStates);
-    }
+    m_list.SelectOnly(rows);
+    CListCursor cursor = m_listLinks.GetCursor();
+    cursor.focus = -1;
+    if (!rows.empty())
+        cursor.mark =
+            static_cast<long long>(m_settings.m_bPositionOnLast ? rows.back() : rows.front());
+    m_listLinks.ShowCursor(cursor, false);
     if (rows.empty()) {
         ClearEditor(false);
         UpdateSelectedCount();
     } else {
-        const int ref = static_cast<int>(m_settings.m_bPositionOnLast ? rows.back() : rows.front());
-        m_listLinks.SetSelectionMark(ref);
+        const int ref = static_cast<int>(cursor.mark);
         ShowSelectedLink(false);
         m_listLinks.EnsureVisible(ref);
         UpdatePrevNextButtons(ref);
@@ -157,36 +181,29 @@ void CLinksDlg::OnPrevNext(bool next) {
     AddSearchTerm();
     if (m_settings.m_bMoveSave && m_bEditorDirty) SaveEditorLink(false);
     const int mark = m_listLinks.GetSelectionMark();
-    const int row = m_listLinks.GetNextItem(mark, LVNI_SELECTED | (next ? LVNI_BELOW : LVNI_ABOVE));
+    const long long row = m_list.NextSelected(mark, next);
     if (row < 0 || row == mark) return;
-    m_listLinks.SetSelectionMark(row);
+    m_listLinks.SetSelectionMark(static_cast<int>(row));
     ShowSelectedLink(false);
-    m_listLinks.EnsureVisible(row);
-    UpdatePrevNextButtons(row);
+    m_listLinks.EnsureVisible(static_cast<int>(row));
+    UpdatePrevNextButtons(static_cast<int>(row));
 }
 
 void CLinksDlg::AddSearchTerm() {
-    const std::string term = TrimText(m_comboSearch.GetWindowText());
-    if (term.empty() || m_comboSearch.FindStringExact(-1, term.c_str()) >= 0) return;
-    m_comboSearch.AddString(term.c_str());
+    if (m_history.Add(m_comboSearch.GetWindowText()))
+        m_comboSearch.AddString(m_history.Terms().back().c_str());
 }
 
 void CLinksDlg::LoadSearchTerms() {
-    for (int i = 0; i < termCount; ++i) {
-        const std::string term = m_profile.GetString(searchingSection, TermKey(i), "");
-        if (term.empty()) break;
-        m_comboSearch.AddString(term.c_str());
-    }
+    m_history.Load(m_profile);
+    for (const std::string& term : m_history.Terms()) m_comboSearch.AddString(term.c_str());
 }
 
 void CLinksDlg::SaveSearchTerms() {
-    const int count = m_comboSearch.GetCount();
-    const int first = count > termCount ? count - termCount : 0;
-    for (int k = 0; first + k < count; ++k)
-        m_profile.WriteString(searchingSection, TermKey(k), m_comboSearch.GetLBText(first + k));
+    m_history.Save(m_profile);
 }
 
 void CLinksDlg::ClearSearchTerms() {
+    m_history.Erase(m_profile);
     m_comboSearch.ResetContent();
-    for (int i = 0; i < termCount; ++i) m_profile.WriteString(searchingSection, TermKey(i), "");
 }

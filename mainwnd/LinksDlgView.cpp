@@ -5,11 +5,12 @@
 #include "controls/NumberFormatter.h"
 #include "mainwnd/LinksDlg.h"
 #include "res/resource.h"
+#include "search/TitleFind.h"
 #include "store/NewCategory.h"
+#include "store/TextConv.h"
 
 namespace {
 
-constexpr UINT allRowStates = LVIS_SELECTED | LVIS_FOCUSED | LVIS_CUT | LVIS_DROPHILITED;
 constexpr WORD virtualKeyCtrl = VK_CONTROL;
 constexpr WORD virtualKeyAlt = VK_MENU;
 
@@ -41,24 +42,38 @@ void CLinksDlg::UpdateLinkCount() {
 
 void CLinksDlg::UpdateSelectedCount() {
     m_staticSelectedCount.SetWindowText(
-        FormatCount("%s selected link%s", m_listLinks.GetSelectedCount()));
+        FormatCount("%s selected link%s", static_cast<long long>(m_list.GetSelectedCount())));
 }
 
 void CLinksDlg::DeselectAll() {
-    // One call for every row: an owner-data list clears its selection ranges at once.
-    m_listLinks.SetItemState(-1, 0, allRowStates);
+    m_list.SelectAll(false);
+    CListCursor cursor = m_listLinks.GetCursor();
+    cursor.focus = -1;
+    m_listLinks.ShowCursor(cursor, false);
     UpdateSelectedCount();
 }
 
-void CLinksDlg::ResetRows() {
-    // Deleting all rows of an owner-data list drops its selection ranges in one step; lowering
-    // the row count instead removes them one range at a time, which is slow for a scattered
-    // selection under some implementations of the list view.
-    const int top = m_listLinks.GetTopIndex();
-    m_listLinks.DeleteAllItems();
+CLinksDlg::CRowAnchors CLinksDlg::CaptureAnchors() const {
+    CRowAnchors anchors;
+    const auto recordAt = [this](int row) -> const CLinkItem* {
+        return row >= 0 && static_cast<size_t>(row) < m_list.GetCount()
+                   ? m_list.GetAt(static_cast<size_t>(row))
+                   : nullptr;
+    };
+    anchors.focused = recordAt(m_listLinks.GetNextItem(-1, LVNI_FOCUSED));
+    anchors.mark = recordAt(m_listLinks.GetSelectionMark());
+    return anchors;
+}
+
+void CLinksDlg::RefreshRows(const CRowAnchors& anchors) {
+    // The selection moved with the records in the model; the focus and the selection mark are
+    // the list view's own, so they are put back on the rows their records now have.
     m_listLinks.SetItemCountEx(static_cast<int>(m_list.GetCount()));
-    if (m_list.GetCount() > 0)
-        m_listLinks.EnsureVisible(std::min(top, static_cast<int>(m_list.GetCount()) - 1));
+    CListCursor cursor;
+    cursor.focus = anchors.focused ? m_list.FindRow(anchors.focused) : -1;
+    cursor.mark = anchors.mark ? m_list.FindRow(anchors.mark) : -1;
+    m_listLinks.ShowCursor(cursor, false);
+    m_nEditorRow = static_cast<int>(m_pEditorItem ? m_list.FindRow(m_pEditorItem) : -1);
 }
 
 void CLinksDlg::ShowSelectedLink(bool fromClick) {
@@ -135,8 +150,14 @@ void CLinksDlg::FillCategoryCombo() {
 
 void CLinksDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
     LVITEMA& cell = info->item;
+    const bool inList = cell.iItem >= 0 && static_cast<size_t>(cell.iItem) < m_list.GetCount();
+    if ((cell.mask & LVIF_STATE) && (cell.stateMask & LVIS_SELECTED)) {
+        cell.state &= ~LVIS_SELECTED;
+        if (inList && m_list.IsSelected(static_cast<size_t>(cell.iItem)))
+            cell.state |= LVIS_SELECTED;
+    }
     if (!(cell.mask & LVIF_TEXT) || !cell.pszText || cell.cchTextMax <= 0) return;
-    if (cell.iItem < 0 || static_cast<size_t>(cell.iItem) >= m_list.GetCount()) {
+    if (!inList) {
         cell.pszText[0] = '\0';
         return;
     }
@@ -170,6 +191,45 @@ void CLinksDlg::OnGetDispInfo(NMLVDISPINFOA* info) {
     cell.pszText[length] = '\0';
 }
 
+void CLinksDlg::OnItemChanged(const NMLISTVIEW* change) {
+    // The list view tells of the selection it changes on the user's clicks and keys; the model
+    // keeps it. Row -1 stands for every row.
+    if (!(change->uChanged & LVIF_STATE) ||
+        !((change->uNewState ^ change->uOldState) & LVIS_SELECTED))
+        return;
+    const bool selected = (change->uNewState & LVIS_SELECTED) != 0;
+    if (change->iItem < 0)
+        m_list.SelectAll(selected);
+    else
+        m_list.SetSelected(static_cast<size_t>(change->iItem), selected);
+}
+
+void CLinksDlg::OnStateRangeChanged(const NMLVODSTATECHANGE* change) {
+    if (!((change->uNewState ^ change->uOldState) & LVIS_SELECTED) || change->iFrom < 0 ||
+        change->iTo < change->iFrom)
+        return;
+    m_list.SetSelected(static_cast<size_t>(change->iFrom), static_cast<size_t>(change->iTo),
+                       (change->uNewState & LVIS_SELECTED) != 0);
+}
+
+LRESULT CLinksDlg::OnFindItem(const NMLVFINDITEMA* find, bool wide) {
+    // Type-ahead: the list asks for the row whose Title begins with what was typed. Some list
+    // views ask in UTF-16 even of an ANSI window.
+    const LVFINDINFOA& info = find->lvfi;
+    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz) return -1;
+    std::string text;
+    if (wide) {
+        const auto* wideText = reinterpret_cast<const char16_t*>(
+            reinterpret_cast<const NMLVFINDITEMW*>(find)->lvfi.psz);
+        text = TextConv().WideToAnsi(std::u16string_view(wideText));
+    } else {
+        text = info.psz;
+    }
+    const size_t start = find->iStart > 0 ? static_cast<size_t>(find->iStart) : 0;
+    return static_cast<LRESULT>(FindTitle(m_list, text, start, (info.flags & LVFI_PARTIAL) != 0,
+                                          (info.flags & LVFI_WRAP) != 0));
+}
+
 bool CLinksDlg::OnListKeyDown(const NMLVKEYDOWN* key) {
     // A key after Alt belongs to a menu or a mnemonic, not to the list.
     const bool isAlt = key->wVKey == virtualKeyAlt;
@@ -194,6 +254,17 @@ bool CLinksDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
     switch (header->code) {
         case LVN_GETDISPINFOA:
             OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
+            return true;
+        case LVN_ITEMCHANGED:
+            OnItemChanged(reinterpret_cast<NMLISTVIEW*>(header));
+            return true;
+        case LVN_ODSTATECHANGED:
+            OnStateRangeChanged(reinterpret_cast<NMLVODSTATECHANGE*>(header));
+            return true;
+        case LVN_ODFINDITEMA:
+        case LVN_ODFINDITEMW:
+            result = OnFindItem(reinterpret_cast<NMLVFINDITEMA*>(header),
+                                header->code == LVN_ODFINDITEMW);
             return true;
         case NM_CLICK:
             ShowSelectedLink(true);

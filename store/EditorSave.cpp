@@ -40,3 +40,11 @@ void CEditorSave::MoveLastLineToLink() {
     m_strDescription.erase(lastBreak + 1);
     m_bLinkMoved = true;
 }
+
+CLinkItem* ChooseSaveTarget(const CLinkList& list, bool recordLoaded, long long selectionMark,
+                            bool byButton, CLinkItem* editorRecord) {
+    if (!recordLoaded || selectionMark < 0) return nullptr;
+    if (!byButton) return editorRecord;
+    const auto row = static_cast<std::size_t>(selectionMark);
+    return row < list.GetCount() ? list.GetAt(row) : nullptr;
+}

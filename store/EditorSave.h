@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/LinkList.h"
+
 class CEditorSave {
 public:
     // Constructors
@@ -40,3 +42,10 @@ private:
     bool m_bTitleMoved = false;
     bool m_bLinkMoved = false;
 };
+
+// The record that Save writes the editor into, or nullptr to append a new record. Only a record
+// loaded into the editor is replaced: by the Save button the one at the selection mark; on
+// leaving a record the one the editor was filled from (`editorRecord`, nullptr when the list no
+// longer holds it, so that the fields become a new record rather than being lost).
+CLinkItem* ChooseSaveTarget(const CLinkList& list, bool recordLoaded, long long selectionMark,
+                            bool byButton, CLinkItem* editorRecord);

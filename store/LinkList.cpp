@@ -13,7 +13,7 @@ CLinkList::~CLinkList() = default;
 
 long long CLinkList::FindRow(const CLinkItem* item) const {
     for (std::size_t row = 0; row < m_rows.size(); ++row)
-        if (m_rows[row].get() == item) return static_cast<long long>(row);
+        if (m_rows[row].item.get() == item) return static_cast<long long>(row);
     return -1;
 }
 
@@ -28,7 +28,7 @@ bool CLinkList::AddLinkItem(std::string_view title, std::string_view link,
         item->m_strCategory = category;
         item->m_dtAdded = added;
         item->m_dtModified = modified;
-        m_rows.push_back(std::move(item));
+        m_rows.push_back({std::move(item)});
         return true;
     } catch (const std::bad_alloc&) {
         return false;
@@ -44,7 +44,7 @@ bool CLinkList::Append(std::vector<ItemPtr>& items) {
         return false;
     }
     for (ItemPtr& item : items)
-        if (item) m_rows.push_back(std::move(item));
+        if (item) m_rows.push_back({std::move(item)});
     items.clear();
     return true;
 }
@@ -92,7 +92,8 @@ std::vector<CLinkList::ItemPtr> CLinkList::DeleteRows(const std::vector<std::siz
     auto kept = first + static_cast<std::ptrdiff_t>(doomed.front());
     for (std::size_t i = 0; i < doomed.size(); ++i) {
         const auto row = first + static_cast<std::ptrdiff_t>(doomed[i]);
-        removed.push_back(std::move(*row));
+        if (row->selected) --m_nSelected;
+        removed.push_back(std::move(row->item));
         const auto runEnd = i + 1 < doomed.size()
                                 ? first + static_cast<std::ptrdiff_t>(doomed[i + 1])
                                 : m_rows.end();
@@ -110,10 +111,12 @@ std::vector<CLinkList::ItemPtr> CLinkList::DeleteItems(const std::vector<const C
 
     std::size_t kept = 0;
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
-        if (doomed.count(m_rows[row].get()) != 0)
-            removed.push_back(std::move(m_rows[row]));
-        else if (kept++ != row)
+        if (doomed.count(m_rows[row].item.get()) != 0) {
+            if (m_rows[row].selected) --m_nSelected;
+            removed.push_back(std::move(m_rows[row].item));
+        } else if (kept++ != row) {
             m_rows[kept - 1] = std::move(m_rows[row]);
+        }
     }
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(kept), m_rows.end());
     return removed;
@@ -121,6 +124,58 @@ std::vector<CLinkList::ItemPtr> CLinkList::DeleteItems(const std::vector<const C
 
 void CLinkList::FreeAll() {
     m_rows.clear();
+    m_nSelected = 0;
+}
+
+void CLinkList::SetSelected(std::size_t first, std::size_t last, bool selected) {
+    if (m_rows.empty() || first >= m_rows.size()) return;
+    last = std::min(last, m_rows.size() - 1);
+    for (std::size_t row = first; row <= last; ++row) {
+        CRow& entry = m_rows[row];
+        if (entry.selected == selected) continue;
+        entry.selected = selected;
+        selected ? ++m_nSelected : --m_nSelected;
+    }
+}
+
+void CLinkList::SelectAll(bool selected) {
+    for (CRow& row : m_rows) row.selected = selected;
+    m_nSelected = selected ? m_rows.size() : 0;
+}
+
+void CLinkList::SelectOnly(const std::vector<std::size_t>& rows) {
+    SelectAll(false);
+    for (std::size_t row : rows) SetSelected(row, true);
+}
+
+long long CLinkList::InvertSelection() {
+    long long first = -1;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        m_rows[row].selected = !m_rows[row].selected;
+        if (first < 0 && m_rows[row].selected) first = static_cast<long long>(row);
+    }
+    m_nSelected = m_rows.size() - m_nSelected;
+    return first;
+}
+
+long long CLinkList::NextSelected(long long row, bool below) const {
+    const auto count = static_cast<long long>(m_rows.size());
+    if (below) {
+        for (long long next = std::max(row + 1, 0LL); next < count; ++next)
+            if (m_rows[static_cast<std::size_t>(next)].selected) return next;
+    } else {
+        for (long long next = std::min(row, count) - 1; next >= 0; --next)
+            if (m_rows[static_cast<std::size_t>(next)].selected) return next;
+    }
+    return -1;
+}
+
+std::vector<std::size_t> CLinkList::SelectedRows() const {
+    std::vector<std::size_t> rows;
+    rows.reserve(m_nSelected);
+    for (std::size_t row = 0; row < m_rows.size() && rows.size() < m_nSelected; ++row)
+        if (m_rows[row].selected) rows.push_back(row);
+    return rows;
 }
 
 bool CLinkList::RenameCategories(std::map<std::string, std::string>& oldToNew) {
@@ -129,9 +184,9 @@ bool CLinkList::RenameCategories(std::map<std::string, std::string>& oldToNew) {
     // up once, so renaming a to b and b to c turns a into b, not into c.
     std::unordered_map<std::string_view, std::string_view> renames;
     for (const auto& [from, to] : oldToNew) renames.emplace(from, to);
-    for (ItemPtr& item : m_rows) {
-        const auto found = renames.find(item->m_strCategory.view());
-        if (found != renames.end()) item->m_strCategory = found->second;
+    for (CRow& row : m_rows) {
+        const auto found = renames.find(row.item->m_strCategory.view());
+        if (found != renames.end()) row.item->m_strCategory = found->second;
     }
     oldToNew.clear();
     return true;

@@ -1,7 +1,8 @@
 // CLinkList: the collection in row order, the single source of truth for the list of links.
 // The view on screen is an owner-data list over it; every operation on rows is an operation here
 // followed by a refresh of the view. Records are heap objects with stable addresses; the list owns
-// those it holds.
+// those it holds. Each row also knows whether it is selected: the list view on screen asks the
+// model for that state, so the selection moves with its records however rows are reordered.
 #pragma once
 
 #include <cstddef>
@@ -25,7 +26,7 @@ public:
 
     // Attributes
     std::size_t GetCount() const { return m_rows.size(); }
-    CLinkItem* GetAt(std::size_t row) const { return m_rows[row].get(); }
+    CLinkItem* GetAt(std::size_t row) const { return m_rows[row].item.get(); }
     // Row of the given record, or -1 when the list does not hold it.
     long long FindRow(const CLinkItem* item) const;
     CCategoryList& Categories() { return m_categories; }
@@ -36,7 +37,8 @@ public:
     // when memory runs out.
     bool AddLinkItem(std::string_view title, std::string_view link, std::string_view description,
                      std::string_view category, const CDateTime& added, const CDateTime& modified);
-    // Appends records (Undo brings deleted records back this way) and empties `items`; returns
+    // Appends records, unselected (Undo brings deleted records back this way), and empties
+    // `items`; returns
     // false, with nothing added and `items` untouched, when memory runs out.
     bool Append(std::vector<ItemPtr>& items);
     // Reserves room for `count` more rows (a hint; failure is ignored).
@@ -47,7 +49,8 @@ public:
                         std::string_view description, std::string_view category,
                         const CDateTime& modified);
     // Takes the given rows out of the list and hands their records out in list order. Runs in one
-    // pass over the rows; rows out of range and repeated rows are ignored.
+    // pass over the rows; rows out of range and repeated rows are ignored. The rows that stay keep
+    // their selection.
     std::vector<ItemPtr> DeleteRows(const std::vector<std::size_t>& rows);
     // Takes the given records out wherever they now are (Redo of a Delete); records the list does
     // not hold are skipped. Returns them in list order.
@@ -58,10 +61,33 @@ public:
     // the mapped name. Empties the map; returns true when it was not empty.
     bool RenameCategories(std::map<std::string, std::string>& oldToNew);
 
+    // Selection
+    bool IsSelected(std::size_t row) const { return m_rows[row].selected; }
+    std::size_t GetSelectedCount() const { return m_nSelected; }
+    // Selects or deselects rows [first, last]; rows beyond the list are ignored.
+    void SetSelected(std::size_t first, std::size_t last, bool selected);
+    void SetSelected(std::size_t row, bool selected) { SetSelected(row, row, selected); }
+    void SelectAll(bool selected);
+    // Selects exactly the given rows (ascending); every other row is deselected.
+    void SelectOnly(const std::vector<std::size_t>& rows);
+    // Selects the unselected rows and deselects the selected ones; returns the first row that is
+    // selected afterwards, or -1.
+    long long InvertSelection();
+    // The nearest selected row below (or above) `row`, which need not be selected itself; -1
+    // when there is none. `row` -1 with `below` searches from the first row.
+    long long NextSelected(long long row, bool below) const;
+    std::vector<std::size_t> SelectedRows() const;
+
     // The category that New puts into the editor: "LAST", "NONE" or a category name.
     std::string m_strNewCategory = "LAST";
 
 private:
-    std::vector<ItemPtr> m_rows;
+    struct CRow {
+        ItemPtr item;
+        bool selected = false;
+    };
+
+    std::vector<CRow> m_rows;
+    std::size_t m_nSelected = 0;
     CCategoryList m_categories;
 };

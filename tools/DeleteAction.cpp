@@ -53,6 +53,5 @@ bool CDeleteAction::Redo(CLinkList& list, const CLinkItem*, CUndoResult& result)
     std::vector<const CLinkItem*>().swap(m_inList);
     result.change = CUndoResult::removed;
     result.count = m_owned.size();
-    result.removedRows = std::move(rows);
     return true;
 }

@@ -77,6 +77,7 @@ CUndoResult CUndoManager::Replace(CLinkItem& record, std::string_view title, std
         action.reset();
     }
     CLinkList::Replace(record, title, link, description, category, modified);
+    ++m_nRevision;
     // The redo steps were made for the record as it was; they would now overwrite this change.
     m_redo.clear();
     if (action)
@@ -97,6 +98,7 @@ CUndoResult CUndoManager::DeleteRows(const std::vector<std::size_t>& rows) {
     }
     std::vector<CLinkList::ItemPtr> removed = m_list.DeleteRows(rows);
     if (removed.empty()) return result;
+    ++m_nRevision;
     result.change = CUndoResult::removed;
     result.count = removed.size();
     m_redo.clear();
@@ -134,12 +136,14 @@ CUndoResult CUndoManager::Step(ActionList& from, ActionList& to, bool undo,
     const bool done = undo ? action.Undo(m_list, editorRecord, result)
                            : action.Redo(m_list, editorRecord, result);
     if (!done) return result;
+    ++m_nRevision;
     to.push_back(std::move(from.back()));
     from.pop_back();
     return result;
 }
 
 void CUndoManager::Clear() {
+    ++m_nRevision;
     m_undo.clear();
     m_redo.clear();
 }

@@ -31,6 +31,9 @@ public:
     bool CanRedo() const { return !m_redo.empty(); }
     std::size_t GetUndoCount() const { return m_undo.size(); }
     std::size_t GetRedoCount() const { return m_redo.size(); }
+    // Changes whenever either list changes: a preview shown while the window waits for the user
+    // checks it before it performs the step it showed, and before it shows more of its records.
+    unsigned GetRevision() const { return m_nRevision; }
     // "Modify" or "Delete" for the step that Undo (undo = true) or Redo would perform; "" when
     // there is none.
     const char* GetActionName(bool undo) const;
@@ -87,4 +90,5 @@ private:
     // Each failure to add to a list is reported once per run.
     bool m_bReportUndoFailure = true;
     bool m_bReportRedoFailure = true;
+    unsigned m_nRevision = 0;
 };

@@ -3,24 +3,26 @@
 // ahead.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
-#include <vector>
 
-#include "controls/NumberFormatter.h"
 #include "framework/Dialog.h"
 #include "store/LinkItem.h"
 
 class CUndoPreviewDlg : public CDialog {
 public:
-    CUndoPreviewDlg(HWND parent, const CNumberFormatter& formatter);
+    // The record at an index of the step, or nullptr once the history has changed meanwhile.
+    using RecordSource = std::function<const CLinkItem*(std::size_t index)>;
+
+    explicit CUndoPreviewDlg(HWND parent);
 
     // Data in
-    bool m_bUndo = true;                    // Undo, or Redo
-    std::string m_strActionName;            // "Modify" or "Delete"
-    std::string m_strEffect;                // what the step does, in a sentence
-    std::vector<const CLinkItem*> m_items;  // the records shown, in order
-
-    const CNumberFormatter& GetFormatter() const { return m_formatter; }
+    bool m_bUndo = true;       // Undo, or Redo
+    std::string m_strAction;   // "Undo Delete", ...
+    std::string m_strEffect;   // what the step does, in a sentence
+    std::size_t m_nCount = 0;  // how many records the step shows
+    RecordSource m_records;
 
 protected:
     BOOL OnInitDialog() override;
@@ -29,6 +31,5 @@ protected:
 private:
     void ShowItem();
 
-    CNumberFormatter m_formatter;
-    size_t m_nIndex = 0;
+    std::size_t m_nIndex = 0;
 };

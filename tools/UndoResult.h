@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
 
 #include "store/LinkItem.h"
 
@@ -18,9 +17,6 @@ struct CUndoResult {
     EChange change = none;
     std::size_t row = 0;
     std::size_t count = 0;
-    // removed by a Redo: the rows the records held before, ascending, so that the view can move
-    // the selection of the rows that stay.
-    std::vector<std::size_t> removedRows;
     // The record the editor shows, when the step changed it: the window shows it again.
     const CLinkItem* showRecord = nullptr;
     // A failure to report with the exclamation icon, or nullptr.

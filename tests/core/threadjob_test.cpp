@@ -12,7 +12,7 @@
 #include <thread>
 #include <utility>
 
-#include "app/ThreadJobPool.h"
+#include "framework/ThreadJobPool.h"
 
 namespace {
 

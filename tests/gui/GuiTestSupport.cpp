@@ -143,14 +143,22 @@ std::string WindowText(HWND hWnd) {
     return text;
 }
 
-void ClickRow(HWND list, int row) {
+namespace {
+
+LPARAM RowPoint(HWND list, int row) {
     RECT rect = {LVIR_LABEL, 0, 0, 0};
     ::SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
     ::SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                    reinterpret_cast<LPARAM>(&rect));
-    const LPARAM point = MAKELPARAM(rect.left + 4, (rect.top + rect.bottom) / 2);
-    ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    ::PostMessageA(list, WM_LBUTTONUP, 0, point);
+    return MAKELPARAM(rect.left + 4, (rect.top + rect.bottom) / 2);
+}
+
+}  // namespace
+
+void ClickRow(HWND list, int row, WPARAM keys) {
+    const LPARAM point = RowPoint(list, row);
+    ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    ::PostMessageA(list, WM_LBUTTONUP, keys, point);
 }
 
 std::string CellText(HWND list, int row, int column, int bufferSize) {
@@ -165,17 +173,15 @@ std::string CellText(HWND list, int row, int column, int bufferSize) {
 }
 
 void SelectRows(HWND list, const std::vector<int>& rows) {
-    LVITEMA state = {};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    state.state = 0;
-    ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(&state));
-    state.state = LVIS_SELECTED;
-    state.stateMask = LVIS_SELECTED;
-    for (int row : rows)
-        ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                       reinterpret_cast<LPARAM>(&state));
-    if (!rows.empty()) ::SendMessageA(list, LVM_SETSELECTIONMARK, 0, rows.front());
+    // Clicked as the user would: the first row alone, the others with Ctrl held.
+    bool first = true;
+    for (int row : rows) {
+        const LPARAM point = RowPoint(list, row);
+        const WPARAM keys = first ? 0 : MK_CONTROL;
+        ::SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+        ::SendMessageA(list, WM_LBUTTONUP, keys, point);
+        first = false;
+    }
 }
 
 void PostCtrlKey(HWND target, UINT key) {

@@ -66,11 +66,11 @@ bool PumpUntil(const std::function<bool()>& pump, const std::function<bool()>& d
 std::string WindowText(HWND hWnd);
 
 // Clicks a row of a list view as the mouse would, through the list's own message handling
-// (posted: the caller pumps).
-void ClickRow(HWND list, int row);
+// (posted: the caller pumps), with MK_CONTROL or MK_SHIFT in `keys` for a modified click.
+void ClickRow(HWND list, int row, WPARAM keys = 0);
 // The text of a list view cell, asked for with a buffer of `bufferSize` characters.
 std::string CellText(HWND list, int row, int column, int bufferSize = 260);
-// Selects exactly the given rows of a list view.
+// Selects exactly the given rows of a list view, clicking them at once (sent, not posted).
 void SelectRows(HWND list, const std::vector<int>& rows);
 // Posts a key press to `target` with Ctrl held (the thread's key state says so while it is
 // pumped), so that accelerators see it.

@@ -1,5 +1,5 @@
 // CThreadJob: the worker thread of a job and the process-wide job lock.
-#include "app/ThreadJob.h"
+#include "framework/ThreadJob.h"
 
 #include <condition_variable>
 #include <system_error>

@@ -1,5 +1,5 @@
 // CPoolJob: the idle flag follows the work of each start.
-#include "app/PoolJob.h"
+#include "framework/PoolJob.h"
 
 void CPoolJob::OnWorkPending() {
     m_bIdle = 0;

@@ -1,5 +1,5 @@
 // CThreadJobPool: hands out idle jobs and shuts them all down before freeing them.
-#include "app/ThreadJobPool.h"
+#include "framework/ThreadJobPool.h"
 
 #include <new>
 #include <utility>

@@ -3,7 +3,7 @@
 
 #include <atomic>
 
-#include "app/ThreadJob.h"
+#include "framework/ThreadJob.h"
 
 class CPoolJob : public CThreadJob {
 public:

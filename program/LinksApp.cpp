@@ -1,4 +1,4 @@
-#include "app/LinksApp.h"
+#include "program/LinksApp.h"
 
 #include "app/RegistryProfile.h"
 #include "mainwnd/LinksDlg.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/PoolJob.h"
+#include "framework/PoolJob.h"
 
 class CThreadJobPool {
 public:

@@ -17,12 +17,14 @@
 // - Never wait for the user-interface thread: post window messages, never send them, and show no
 //   window owned by a window of that thread. The user-interface thread may be inside Shutdown
 //   (joining this thread) when Run wants it, and a sent message would then never be answered.
-// - Take the list lock only where the user-interface thread never holds it while shutting jobs
-//   down.
+// - Take a lock that the user-interface thread also takes only through LockUnlessStopped: that
+//   thread may hold it while it shuts the jobs down, and a job that waited for it unstoppably
+//   would then never end.
 // - Test IsStopping() during long work and return when it turns true.
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <thread>
 
@@ -62,6 +64,11 @@ public:
     // What the last Run returned; 0 from Start until then, and when the work was skipped after a
     // stop request.
     int GetResult() const { return m_nResult; }
+
+    // For Run: takes `lock` (anything with try_lock_for), waiting for it only while no stop is
+    // requested. Returns false, without the lock, once a stop was requested.
+    template <class Lock>
+    bool LockUnlessStopped(Lock& lock) const;
     // The value that a Run which ended by an exception leaves as the result.
     static constexpr int kRunFailed = -1;
 
@@ -93,6 +100,16 @@ private:
     std::atomic<bool> m_bStop{false};
     std::atomic<bool> m_bWorking{false};
 };
+
+template <class Lock>
+bool CThreadJob::LockUnlessStopped(Lock& lock) const {
+    // The stop request is looked at between short waits: a stop ends the wait within one of them.
+    constexpr std::chrono::milliseconds slice(10);
+    while (!m_bStop) {
+        if (lock.try_lock_for(slice)) return true;
+    }
+    return false;
+}
 
 template <class Iterator>
 void CThreadJob::SetStopAll(Iterator first, Iterator last) {

@@ -51,14 +51,14 @@ void WritePlacement(CProfile& profile, const CPlacement& placement) {
         profile.WriteInt(kPlacement, value.key, placement.*value.member);
 }
 
-void KeepReachable(CPlacement& placement, int screenWidth, int screenHeight, int iconWidth,
-                   int iconHeight) {
-    const auto limit = [](int screen, int icon) {
-        return static_cast<int>(
-            std::clamp<long long>(static_cast<long long>(screen) - icon, INT_MIN, INT_MAX));
+void KeepReachable(CPlacement& placement, const CScreenArea& area, int iconWidth, int iconHeight) {
+    // The far edge less an icon, computed in 64 bits as the stored values are.
+    const auto limit = [](int origin, int size, int icon) {
+        const long long edge = static_cast<long long>(origin) + size;
+        return static_cast<int>(std::clamp<long long>(edge - icon, INT_MIN, INT_MAX));
     };
-    PullBack(placement.x1, placement.x2, limit(screenWidth, iconWidth));
-    PullBack(placement.y1, placement.y2, limit(screenHeight, iconHeight));
+    PullBack(placement.x1, placement.x2, limit(area.left, area.width, iconWidth));
+    PullBack(placement.y1, placement.y2, limit(area.top, area.height, iconHeight));
 }
 
 void WriteColumnWidths(CProfile& profile, const std::string& section,

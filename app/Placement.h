@@ -22,11 +22,19 @@ struct CPlacement {
 bool ReadPlacement(const CProfile& profile, CPlacement& placement);
 void WritePlacement(CProfile& profile, const CPlacement& placement);
 
-// Moves a normal rectangle that starts within an icon's size of the right or bottom screen edge
-// (or beyond it) back so that one icon's width or height of it is on the screen; its size is
-// kept. Rectangles left of or above the screen are left where they are.
-void KeepReachable(CPlacement& placement, int screenWidth, int screenHeight, int iconWidth,
-                   int iconHeight);
+// The area a window can be put on, in screen pixels: with several monitors, the rectangle that
+// holds them all, which may begin left of or above the primary monitor's origin.
+struct CScreenArea {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Moves a normal rectangle that starts within an icon's size of the right or bottom edge of
+// `area` (or beyond it) back so that one icon's width or height of it is inside; its size is
+// kept. Rectangles left of or above the area are left where they are.
+void KeepReachable(CPlacement& placement, const CScreenArea& area, int iconWidth, int iconHeight);
 
 // Writes widths[i] as "Col i" in `section`.
 void WriteColumnWidths(CProfile& profile, const std::string& section,

@@ -23,8 +23,11 @@ bool CPlacementKeeper::RestorePlacement(HWND hWnd, bool minimised) {
     if (!::GetWindowPlacement(hWnd, &wp)) return false;
     CPlacement placement;
     if (!ReadPlacement(m_profile, placement)) return false;
-    KeepReachable(placement, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                  ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    // Judged against the whole desktop, so that a window kept on another monitor stays there.
+    const CScreenArea desktop = {
+        ::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+        ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    KeepReachable(placement, desktop, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
     if (minimised) placement.showCmd = SW_SHOWMINIMIZED;
     wp.flags = static_cast<UINT>(placement.flags);
     wp.showCmd = static_cast<UINT>(placement.showCmd);

@@ -1,6 +1,6 @@
 // CPlacementKeeper: stores a window's placement and a list view's column widths in the profile
-// and puts them back, keeping a restored window reachable on the screen. It has no state of its
-// own beyond the profile it writes to.
+// and puts them back, keeping a restored window reachable on the desktop (all monitors). It has
+// no state of its own beyond the profile it writes to.
 #pragma once
 
 #include <windows.h>

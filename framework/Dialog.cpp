@@ -1,16 +1,21 @@
 #include "framework/Dialog.h"
 
-#include <exception>
-
 #include "framework/Application.h"
+#include "framework/MessageBox.h"
 
+// Only detaching is safe here: handlers reached from this destructor would run on an object whose
+// derived part is already destroyed. An assertion alone would vanish from the release build and
+// leave a window that forwards to freed memory, so the window is still destroyed, unattached.
 CDialog::~CDialog() {
-    if (IsWindow()) ::DestroyWindow(m_hWnd);
+    if (!IsWindow()) return;
+    ::SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
+    ::DestroyWindow(m_hWnd);
 }
 
 bool CDialog::Create(HWND parent) {
     if (parent) m_hParent = parent;
     m_bEnded = false;
+    m_bFailed = false;
     m_nResult = -1;
     HWND hWnd = ::CreateDialogParamA(CApplication::GetInstance(), MAKEINTRESOURCEA(m_nTemplateId),
                                      m_hParent, DialogProc, reinterpret_cast<LPARAM>(this));
@@ -20,14 +25,17 @@ bool CDialog::Create(HWND parent) {
 INT_PTR CDialog::DoModal() {
     const bool disableParent = m_hParent && ::IsWindowEnabled(m_hParent);
     if (disableParent) ::EnableWindow(m_hParent, FALSE);
-    if (Create()) {
-        RunModalLoop();
-        DestroyWindow();
+    if (Create()) RunModalLoop();
+    // The owner is enabled before the dialog goes: Windows hands the activation of a window that
+    // is destroyed to its owner only when the owner is enabled, and otherwise to the next window,
+    // often another program's. An active dialog gives the activation to its owner itself, so
+    // that its destruction has none to pass on.
+    if (disableParent) ::EnableWindow(m_hParent, TRUE);
+    if (IsWindow() && ::GetActiveWindow() == m_hWnd) {
+        HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+        if (owner && ::IsWindowEnabled(owner)) ::SetActiveWindow(owner);
     }
-    if (disableParent) {
-        ::EnableWindow(m_hParent, TRUE);
-        ::SetActiveWindow(m_hParent);
-    }
+    DestroyWindow();
     return m_nResult;
 }
 
@@ -71,8 +79,22 @@ bool CDialog::TranslateAndDispatch(MSG& msg) {
 }
 
 void CDialog::EndDialog(INT_PTR result) {
-    m_nResult = result;
+    if (!m_bFailed) m_nResult = result;
     m_bEnded = true;
+}
+
+void CDialog::EndAfterException() noexcept {
+    // Handlers may fail again while the dialog closes (its destroy handler, for one); the user
+    // has been told already.
+    if (m_bFailed) return;
+    EndDialog(IDABORT);
+    m_bFailed = true;
+    try {
+        AppMessageBox(m_hWnd, "An unexpected error occurred. The window will be closed.",
+                      MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // Not even the message could be shown; the dialog ends all the same.
+    }
 }
 
 bool CDialog::UpdateData(bool saveAndValidate) {
@@ -121,10 +143,13 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM 
         dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
     }
     if (!dialog) return FALSE;
-    // No exception may unwind through the Windows API: this is the one place that stops them.
+    // No exception of any type may unwind through the Windows API: this is the one place that
+    // stops them. A handler that did not finish may have left the dialog half-changed, so the
+    // dialog ends rather than going on.
     try {
         return dialog->Dispatch(msg, wParam, lParam);
-    } catch (const std::exception&) {
+    } catch (...) {
+        dialog->EndAfterException();
         return FALSE;
     }
 }

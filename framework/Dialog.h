@@ -1,6 +1,7 @@
 // CDialog: a dialog window made from a resource template. Its dialog procedure forwards each
 // message to a virtual handler; the modal loop is the dialog's own, so that PreTranslateMessage
-// sees every message first (accelerators) before the dialog's keyboard handling.
+// sees every message first (accelerators) before the dialog's keyboard handling. An exception
+// that a handler lets out ends the dialog with IDABORT after one message to the user.
 #pragma once
 
 #include <windows.h>
@@ -13,18 +14,21 @@ public:
     // Constructors
     explicit CDialog(UINT templateId, HWND parent = nullptr)
         : m_nTemplateId(templateId), m_hParent(parent) {}
+    // A window still alive here is detached from the object and destroyed without calling any
+    // handler: the derived part of the object is already gone. A dialog whose OnDestroy must run
+    // is destroyed (DestroyWindow) by its owner or its own destructor before this.
     virtual ~CDialog();
 
     // Operations
     // Creates the dialog, disables the parent, runs the modal loop and returns the result given
-    // to EndDialog; -1 when the window could not be created.
+    // to EndDialog; -1 when the window could not be created, IDABORT when a handler failed.
     INT_PTR DoModal();
     // Creates the dialog without running a loop (tests drive it with PumpMessages).
     bool Create(HWND parent = nullptr);
     // Processes the messages waiting in the thread's queue as the modal loop would; returns false
     // once the dialog has ended or a quit request was seen.
     bool PumpMessages();
-    // Ends the modal loop with `result`.
+    // Ends the modal loop with `result` (a dialog that failed keeps IDABORT).
     void EndDialog(INT_PTR result);
     bool IsEnded() const { return m_bEnded; }
     INT_PTR GetResult() const { return m_nResult; }
@@ -56,9 +60,12 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     bool TranslateAndDispatch(MSG& msg);
+    // Ends the dialog after a handler threw, telling the user once.
+    void EndAfterException() noexcept;
 
     UINT m_nTemplateId;
     HWND m_hParent;
     bool m_bEnded = false;
     INT_PTR m_nResult = -1;
+    bool m_bFailed = false;
 };

@@ -13,8 +13,15 @@ std::string CWindow::GetWindowText() const {
 void CWindow::CenterWindow() {
     RECT window;
     ::GetWindowRect(m_hWnd, &window);
+    // The work area of the monitor that holds the window (the nearest one when it is on none),
+    // so that a window on a second monitor is centred there.
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
     RECT work;
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    if (::GetMonitorInfoA(::MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        work = monitor.rcWork;
+    else
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
     const int x = work.left + (work.right - work.left - width) / 2;

@@ -50,6 +50,7 @@ public:
     }
     UINT_PTR SetTimer(UINT_PTR id, UINT elapse) { return ::SetTimer(m_hWnd, id, elapse, nullptr); }
     void KillTimer(UINT_PTR id) { ::KillTimer(m_hWnd, id); }
+    // Centres the window in the work area of the monitor it is on.
     void CenterWindow();
 
 protected:

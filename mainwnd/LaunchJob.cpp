@@ -27,13 +27,13 @@ CLaunchJob::~CLaunchJob() {
 bool CLaunchJob::SetLink(const std::string& text) {
     if (!IsIdle()) return false;
     m_strTarget = NormaliseLaunchTarget(text);
-    m_bExplore = IsFolderPath(m_strTarget, m_shell);
     return true;
 }
 
 int CLaunchJob::Run() {
-    const int result = m_shell.Execute(m_bExplore ? "explore" : "open", m_strTarget);
+    const bool explore = IsFolderPath(m_strTarget, m_shell);
+    const int result = m_shell.Execute(explore ? "explore" : "open", m_strTarget);
     if (result > kShellLastError) return kLaunched;
-    if (m_reportFailure) m_reportFailure(LaunchFailureText(m_strTarget, m_bExplore, result));
+    if (m_reportFailure) m_reportFailure(LaunchFailureText(m_strTarget, explore, result));
     return kLaunchFailed;
 }

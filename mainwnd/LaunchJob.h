@@ -20,21 +20,21 @@ public:
     CLaunchJob(CShellLauncher& shell, FailureReporter reportFailure);
     ~CLaunchJob() override;
 
-    // Stores the Link field's text as the target: trimmed, "http://" put in front of a "www."
-    // address, and explored when it names a folder or a drive root. Returns false and changes
-    // nothing while the job is busy, since its worker thread may be reading the target.
+    // Stores the Link field's text as the target: trimmed, with "http://" put in front of a
+    // "www." address. Returns false and changes nothing while the job is busy, since its worker
+    // thread may be reading the target.
     bool SetLink(const std::string& text);
 
     const std::string& GetTarget() const { return m_strTarget; }
-    bool IsExplore() const { return m_bExplore; }
 
 protected:
-    // Opens or explores the target; 0 on success, 2 after reporting a failure.
+    // Explores the target when it names a folder or a drive root, and opens it otherwise; 0 on
+    // success, 2 after reporting a failure. The folder question is asked here, on the worker
+    // thread, because the file system may take seconds to answer for an unreachable network path.
     int Run() override;
 
 private:
     CShellLauncher& m_shell;
     FailureReporter m_reportFailure;
     std::string m_strTarget;
-    bool m_bExplore = false;
 };

@@ -2,43 +2,60 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <utility>
+
+#include "framework/FileHandle.h"
+
 namespace {
+
+// ReadFile and WriteFile take a DWORD count: larger transfers go in pieces of this size.
+constexpr std::size_t kMaxTransfer = 0x40000000;
+
+DWORD TransferSize(std::size_t remaining) {
+    return static_cast<DWORD>(std::min(remaining, kMaxTransfer));
+}
 
 class CWin32InputFile : public CInputFile {
 public:
-    CWin32InputFile(HANDLE file, std::uint64_t size) : m_hFile(file), m_nSize(size) {}
-    ~CWin32InputFile() override { ::CloseHandle(m_hFile); }
+    CWin32InputFile(CFileHandle file, std::uint64_t size)
+        : m_file(std::move(file)), m_nSize(size) {}
 
+    // Fills as much of the buffer as the file has left.
     std::size_t Read(void* buffer, std::size_t size) override {
-        DWORD read = 0;
-        if (!::ReadFile(m_hFile, buffer, static_cast<DWORD>(size), &read, nullptr)) {
-            m_bFailed = true;
-            return 0;
+        char* bytes = static_cast<char*>(buffer);
+        std::size_t total = 0;
+        while (total < size) {
+            DWORD read = 0;
+            if (!::ReadFile(m_file.Get(), bytes + total, TransferSize(size - total), &read,
+                            nullptr)) {
+                m_bFailed = true;
+                break;
+            }
+            if (read == 0) break;
+            total += read;
         }
-        return read;
+        return total;
     }
     std::uint64_t Size() const override { return m_nSize; }
     bool Failed() const override { return m_bFailed; }
 
 private:
-    HANDLE m_hFile;
+    CFileHandle m_file;
     std::uint64_t m_nSize;
     bool m_bFailed = false;
 };
 
 class CWin32OutputFile : public COutputFile {
 public:
-    explicit CWin32OutputFile(HANDLE file) : m_hFile(file) {}
-    ~CWin32OutputFile() override {
-        if (m_hFile != INVALID_HANDLE_VALUE) ::CloseHandle(m_hFile);
-    }
+    explicit CWin32OutputFile(CFileHandle file) : m_file(std::move(file)) {}
 
     bool Write(const void* buffer, std::size_t size) override {
         const char* bytes = static_cast<const char*>(buffer);
         while (size > 0) {
             DWORD written = 0;
-            const DWORD chunk = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
-            if (!::WriteFile(m_hFile, bytes, chunk, &written, nullptr) || written == 0)
+            if (!::WriteFile(m_file.Get(), bytes, TransferSize(size), &written, nullptr) ||
+                written == 0)
                 return false;
             bytes += written;
             size -= written;
@@ -46,14 +63,13 @@ public:
         return true;
     }
     bool Close() override {
-        const bool flushed = ::FlushFileBuffers(m_hFile) != FALSE;
-        const bool closed = ::CloseHandle(m_hFile) != FALSE;
-        m_hFile = INVALID_HANDLE_VALUE;
+        const bool flushed = ::FlushFileBuffers(m_file.Get()) != FALSE;
+        const bool closed = m_file.Close();
         return flushed && closed;
     }
 
 private:
-    HANDLE m_hFile;
+    CFileHandle m_file;
 };
 
 }  // namespace
@@ -64,22 +80,19 @@ bool CWin32FileSystem::Exists(const std::string& path) const {
 }
 
 std::unique_ptr<CInputFile> CWin32FileSystem::OpenRead(const std::string& path) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    CFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size;
-    if (!::GetFileSizeEx(file, &size)) {
-        ::CloseHandle(file);
-        return nullptr;
-    }
-    return std::make_unique<CWin32InputFile>(file, static_cast<std::uint64_t>(size.QuadPart));
+    if (!file.IsValid() || !::GetFileSizeEx(file.Get(), &size)) return nullptr;
+    return std::make_unique<CWin32InputFile>(std::move(file),
+                                             static_cast<std::uint64_t>(size.QuadPart));
 }
 
 std::unique_ptr<COutputFile> CWin32FileSystem::Create(const std::string& path) {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<CWin32OutputFile>(file);
+    CFileHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid()) return nullptr;
+    return std::make_unique<CWin32OutputFile>(std::move(file));
 }
 
 bool CWin32FileSystem::Replace(const std::string& from, const std::string& to) {
@@ -107,15 +120,13 @@ bool CWin32FileSystem::Copy(const std::string& from, const std::string& to) {
 }
 
 bool CWin32FileSystem::GetLastWriteTime(const std::string& path, CCivilTime& local) const {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const CFileHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     FILETIME written;
-    const bool got = ::GetFileTime(file, nullptr, nullptr, &written) != FALSE;
-    ::CloseHandle(file);
+    if (!file.IsValid() || !::GetFileTime(file.Get(), nullptr, nullptr, &written)) return false;
     FILETIME localTime;
     SYSTEMTIME parts;
-    if (!got || !::FileTimeToLocalFileTime(&written, &localTime) ||
+    if (!::FileTimeToLocalFileTime(&written, &localTime) ||
         !::FileTimeToSystemTime(&localTime, &parts))
         return false;
     local.year = parts.wYear;

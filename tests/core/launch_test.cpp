@@ -5,6 +5,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "mainwnd/LaunchJob.h"
@@ -13,14 +14,15 @@
 
 namespace {
 
-// A shell that records what it is asked and answers from a table of folders. Hold keeps the
-// next Execute calls waiting until Release (or ten seconds, so that a broken test fails instead
-// of hanging).
+// A shell that records what it is asked, and on which thread, and answers from a table of
+// folders. Hold keeps the next Execute calls waiting until Release (or ten seconds, so that a
+// broken test fails instead of hanging).
 class CFakeShell : public CShellLauncher {
 public:
     int Execute(const std::string& verb, const std::string& target) override {
         std::unique_lock<std::mutex> guard(m_mutex);
         m_calls.push_back(verb + " " + target);
+        m_executedOn = std::this_thread::get_id();
         m_changed.notify_all();
         m_changed.wait_for(guard, std::chrono::seconds(10), [this] { return !m_bHold; });
         return m_nResult;
@@ -28,6 +30,7 @@ public:
     bool IsFolder(const std::string& path) override {
         std::lock_guard<std::mutex> guard(m_mutex);
         m_asked.push_back(path);
+        m_askedOn.push_back(std::this_thread::get_id());
         return m_folders.count(path) != 0;
     }
     void Hold(bool hold) {
@@ -45,6 +48,8 @@ public:
     int m_nResult = 42;
     std::vector<std::string> m_calls;  // "verb target"
     std::vector<std::string> m_asked;  // paths asked about
+    std::vector<std::thread::id> m_askedOn;
+    std::thread::id m_executedOn;
 
 private:
     std::mutex m_mutex;
@@ -159,6 +164,20 @@ TEST_F(LaunchTest, EachShellFailureGivesItsMessageWithTheTargetCutAt259) {
     }
     EXPECT_EQ(LaunchFailureText(long259 + "b", true, 2),
               "Could not explore \"" + long259 + "\".  This item was not found.");
+}
+
+// The folder question can take seconds on an unreachable network path: only the worker asks it.
+TEST_F(LaunchTest, FolderIsAskedAboutOnTheWorkerThreadNotBySetLink) {
+    m_shell.m_folders = {"C:\\Links"};
+    CLaunchJob job(m_shell, nullptr);
+    ASSERT_TRUE(job.SetLink("C:\\Links"));
+    EXPECT_TRUE(m_shell.m_asked.empty());
+    ASSERT_TRUE(job.Start(nullptr, 0));
+    job.Wait();
+    ASSERT_EQ(1u, m_shell.m_askedOn.size());
+    EXPECT_NE(std::this_thread::get_id(), m_shell.m_askedOn[0]);
+    EXPECT_EQ(m_shell.m_executedOn, m_shell.m_askedOn[0]);
+    EXPECT_EQ(m_shell.m_calls, std::vector<std::string>({"explore C:\\Links"}));
 }
 
 // The worker thread reads the target while the shell works; a new link must not change it.

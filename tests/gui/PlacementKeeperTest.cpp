@@ -59,10 +59,14 @@ TEST_F(Placement, StoreThenRestoreBringsTheWindowBack) {
     EXPECT_FALSE(::IsIconic(m_hWnd));
 }
 
-TEST_F(Placement, WindowStoredAtTheScreenEdgeComesBackOneIconInside) {
-    const int right = ::GetSystemMetrics(SM_CXSCREEN) - ::GetSystemMetrics(SM_CXICON);
-    const int bottom = ::GetSystemMetrics(SM_CYSCREEN) - ::GetSystemMetrics(SM_CYICON);
-    Store(::GetSystemMetrics(SM_CXSCREEN), 50, ::GetSystemMetrics(SM_CXSCREEN) + 400, 350);
+// The edges are the desktop's, across all monitors (under Wine, the one screen).
+TEST_F(Placement, WindowStoredAtTheDesktopEdgeComesBackOneIconInside) {
+    const int desktopRight =
+        ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int right = desktopRight - ::GetSystemMetrics(SM_CXICON);
+    const int bottom = ::GetSystemMetrics(SM_YVIRTUALSCREEN) +
+                       ::GetSystemMetrics(SM_CYVIRTUALSCREEN) - ::GetSystemMetrics(SM_CYICON);
+    Store(desktopRight, 50, desktopRight + 400, 350);
     EXPECT_TRUE(m_keeper.RestorePlacement(m_hWnd, false));
     EXPECT_EQ(std::to_string(right) + ",50-" + std::to_string(right + 400) + ",350",
               NormalRect(m_hWnd));

@@ -1,23 +1,27 @@
-// Measures, under Wine, bulk work in the real main window over 100,000 records: one keystroke of
-// the incremental search (exact and with typos), and Delete of 50,000 selected rows with its Undo
-// and its Redo, each from the command to the repainted window.
+// Measures, under Wine, bulk work in the real main window: one keystroke of the incremental
+// search (exact and with typos) on 100,000 numbered records; the same on 100,000 and 1,000,000
+// realistic records with terms that select a quarter of the rows (scattered), nearly all, a few
+// and none, synchronously and on a search job (then also the longest time the window's thread
+// was busy with one batch of messages); and Delete of 50,000 scattered rows of 100,000 with its
+// Undo and its Redo. Each figure runs from the command to the repainted window.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "app/MemoryProfile.h"
+#include "bench/RecordGenerator.h"
 #include "mainwnd/LinksDlg.h"
 #include "mainwnd/Win32ShellLauncher.h"
 #include "res/resource.h"
+#include "store/ByteStream.h"
 #include "store/Win32FileSystem.h"
 #include "store/Win32TextConv.h"
 #include "tests/gui/GuiTestSupport.h"
 
 namespace {
-
-constexpr int kRecords = 100000;
 
 double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     LARGE_INTEGER frequency;
@@ -26,29 +30,49 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
            static_cast<double>(frequency.QuadPart);
 }
 
+double Now() {
+    LARGE_INTEGER now, zero = {};
+    ::QueryPerformanceCounter(&now);
+    return Milliseconds(zero, now);
+}
+
 template <typename Action>
 double Time(CLinksDlg& dlg, Action action) {
     dlg.PumpMessages();
-    LARGE_INTEGER start, end;
-    ::QueryPerformanceCounter(&start);
+    const double start = Now();
     action();
     dlg.PumpMessages();
-    ::QueryPerformanceCounter(&end);
-    return Milliseconds(start, end);
+    return Now() - start;
 }
+
+struct COptions {
+    bool typos = false;
+    bool interruptible = false;
+    bool searchCategory = false;
+};
 
 // A main window over the data file, with the given options.
 struct CWindowUnderTest {
-    CWindowUnderTest(const std::string& dataFile, bool typos) {
+    CWindowUnderTest(const std::string& dataFile, const COptions& options) {
         profile.WriteString("Saving", "Data File", dataFile);
         profile.WriteInt("Misc", "Confirm Delete", 0);
         profile.WriteInt("Misc", "Show Day Tip", 0);
-        profile.WriteInt("Searching", "Allow Typos", typos ? 1 : 0);
+        profile.WriteInt("Searching", "Allow Typos", options.typos ? 1 : 0);
+        profile.WriteInt("Searching", "Interruptible Searching", options.interruptible ? 1 : 0);
+        profile.WriteInt("Searching", "Category Fields", options.searchCategory ? 1 : 0);
         dlg = std::make_unique<CLinksDlg>(profile, fileSystem, clock, launcher);
         dlg->Create();
         dlg->PumpMessages();
     }
     ~CWindowUnderTest() { dlg->DestroyWindow(); }
+
+    void Type(const char* term) {
+        HWND combo = dlg->GetDlgItem(IDC_SEARCH);
+        ::SetWindowTextA(combo, term);
+        ::SendMessageA(*dlg, WM_COMMAND, MAKEWPARAM(IDC_SEARCH, CBN_EDITCHANGE),
+                       reinterpret_cast<LPARAM>(combo));
+    }
+    std::string Selected() const { return WindowText(dlg->GetDlgItem(IDC_SELECTED_COUNT)); }
 
     CMemoryProfile profile;
     CWin32FileSystem fileSystem;
@@ -58,29 +82,68 @@ struct CWindowUnderTest {
 };
 
 void MeasureSearch(const std::string& dataFile, bool typos) {
-    CWindowUnderTest window(dataFile, typos);
-    CLinksDlg& dlg = *window.dlg;
-    HWND combo = dlg.GetDlgItem(IDC_SEARCH);
-    HWND hWnd = dlg;
+    COptions options;
+    options.typos = typos;
+    CWindowUnderTest window(dataFile, options);
     const char* const terms[] = {"Line two", "Title 1", "Title 4242", "no such words"};
     for (const char* term : terms) {
-        const double ms = Time(dlg, [&] {
-            ::SetWindowTextA(combo, term);
-            ::SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(IDC_SEARCH, CBN_EDITCHANGE),
-                           reinterpret_cast<LPARAM>(combo));
-        });
+        const double ms = Time(*window.dlg, [&] { window.Type(term); });
         std::printf("search keystroke, %s, \"%s\": %.1f ms (%s)\n", typos ? "typos" : "exact", term,
-                    ms, WindowText(dlg.GetDlgItem(IDC_SELECTED_COUNT)).c_str());
+                    ms, window.Selected().c_str());
+    }
+}
+
+// One keystroke on a search job: until its result is shown, and the longest the window's thread
+// spent on one batch of messages meanwhile (the keystroke itself included).
+void TypeOnJob(CWindowUnderTest& window, const char* term, double& total, double& longest) {
+    CLinksDlg& dlg = *window.dlg;
+    dlg.PumpMessages();
+    const double start = Now();
+    window.Type(term);
+    longest = Now() - start;
+    while (dlg.IsSearching()) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1000, QS_ALLINPUT);
+        const double batch = Now();
+        dlg.PumpMessages();
+        longest = std::max(longest, Now() - batch);
+    }
+    const double batch = Now();
+    dlg.PumpMessages();
+    longest = std::max(longest, Now() - batch);
+    total = Now() - start;
+}
+
+void MeasureScaledSearch(const std::string& dataFile, const char* size) {
+    const char* const terms[] = {"daily", "e", "kaleidoscope", "no such words"};
+    {
+        CWindowUnderTest window(dataFile, COptions());
+        for (const char* term : terms) {
+            const double ms = Time(*window.dlg, [&] { window.Type(term); });
+            std::printf("%s records, search keystroke, \"%s\": %.1f ms (%s)\n", size, term, ms,
+                        window.Selected().c_str());
+        }
+    }
+    COptions options;
+    options.interruptible = true;
+    CWindowUnderTest window(dataFile, options);
+    for (const char* term : terms) {
+        double total = 0, longest = 0;
+        TypeOnJob(window, term, total, longest);
+        std::printf(
+            "%s records, search keystroke on a job, \"%s\": %.1f ms, window busy at most %.1f ms "
+            "(%s)\n",
+            size, term, total, longest, window.Selected().c_str());
     }
 }
 
 void MeasureDelete(const std::string& dataFile) {
-    CWindowUnderTest window(dataFile, false);
+    // Every other record is in the category "Tools": searching the categories selects them.
+    COptions options;
+    options.searchCategory = true;
+    CWindowUnderTest window(dataFile, options);
     CLinksDlg& dlg = *window.dlg;
-    HWND list = dlg.GetDlgItem(IDC_LINK_LIST);
-    std::vector<int> rows;
-    for (int i = 0; i < kRecords; i += 2) rows.push_back(i);
-    SelectRows(list, rows);
+    window.Type("Tools");
+    dlg.PumpMessages();
     HWND hWnd = dlg;
     const double deleteMs =
         Time(dlg, [&] { ::SendMessageA(hWnd, WM_COMMAND, MAKEWPARAM(IDC_DELETE, BN_CLICKED), 0); });
@@ -88,7 +151,17 @@ void MeasureDelete(const std::string& dataFile) {
     const double redoMs = Time(dlg, [&] { ::SendMessageA(hWnd, WM_SYSCOMMAND, IDM_REDO, 0); });
     std::printf(
         "delete 50,000 of 100,000 rows: %.1f ms, undo %.1f ms, redo %.1f ms (%d rows left)\n",
-        deleteMs, undoMs, redoMs, static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)));
+        deleteMs, undoMs, redoMs, static_cast<int>(dlg.GetList().GetCount()));
+}
+
+void WriteRealisticFile(const std::string& path, std::size_t count) {
+    CLinkList list;
+    bench::FillList(list, count);
+    std::string bytes;
+    CMemorySink sink(bytes);
+    CDataFile::WriteBody(sink, list);
+    sink.Flush();
+    WriteFileBytes(path, bytes);
 }
 
 }  // namespace
@@ -100,10 +173,16 @@ int main() {
     SetTextConv(&textConv);
 
     CTempFolder folder;
-    const std::string dataFile = folder.File("links.dat");
-    WriteDataFile(dataFile, kRecords);
-    MeasureSearch(dataFile, false);
-    MeasureSearch(dataFile, true);
-    MeasureDelete(dataFile);
+    const std::string numbered = folder.File("numbered.dat");
+    WriteDataFile(numbered, 100000);
+    MeasureSearch(numbered, false);
+    MeasureSearch(numbered, true);
+    MeasureDelete(numbered);
+
+    const std::string realistic = folder.File("realistic.dat");
+    WriteRealisticFile(realistic, 100000);
+    MeasureScaledSearch(realistic, "100,000");
+    WriteRealisticFile(realistic, 1000000);
+    MeasureScaledSearch(realistic, "1,000,000");
     return 0;
 }

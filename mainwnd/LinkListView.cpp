@@ -2,6 +2,9 @@
 // would send.
 #include "mainwnd/LinkListView.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "store/LinkList.h"
 
 namespace {
@@ -81,43 +84,28 @@ void CLinkListView::OnButtonDown(LPARAM point, bool right, bool ctrl, bool shift
 
 bool CLinkListView::OnKeyDown(UINT key) {
     using EMove = CListSelection::EMove;
-    EMove move = EMove::down;
-    switch (key) {
-        case VK_UP:
-            move = EMove::up;
-            break;
-        case VK_DOWN:
-            move = EMove::down;
-            break;
-        case VK_PRIOR:
-            move = EMove::pageUp;
-            break;
-        case VK_NEXT:
-            move = EMove::pageDown;
-            break;
-        case VK_HOME:
-            move = EMove::home;
-            break;
-        case VK_END:
-            move = EMove::end;
-            break;
-        case VK_SPACE:
-            break;
-        case VK_LEFT:
-        case VK_RIGHT:
-            // A report list scrolls sideways on these keys; it has no column of rows to move to.
-            NotifyKeyDown(key);
-            SendMessage(WM_HSCROLL, key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT);
-            return true;
-        default:
-            return false;
+    static const struct {
+        UINT key;
+        EMove move;
+    } moves[] = {{VK_UP, EMove::up},         {VK_DOWN, EMove::down}, {VK_PRIOR, EMove::pageUp},
+                 {VK_NEXT, EMove::pageDown}, {VK_HOME, EMove::home}, {VK_END, EMove::end}};
+    if (key == VK_LEFT || key == VK_RIGHT) {
+        // A report list scrolls sideways on these keys; it has no column of rows to move to.
+        NotifyKeyDown(key);
+        SendMessage(WM_HSCROLL, key == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT);
+        return true;
     }
+    // Within type-ahead a space is part of the text; its character comes next.
+    if (key == VK_SPACE && m_typeAhead.IsTyping(::GetTickCount())) return true;
+    const auto* move = std::find_if(std::begin(moves), std::end(moves),
+                                    [key](const auto& entry) { return entry.key == key; });
+    if (key != VK_SPACE && move == std::end(moves)) return false;
     NotifyKeyDown(key);
     CListSelection selection(*m_pList, GetCursor());
     if (key == VK_SPACE)
         selection.Space(KeyDown(VK_CONTROL));
     else
-        selection.Move(move, KeyDown(VK_CONTROL), KeyDown(VK_SHIFT),
+        selection.Move(move->move, KeyDown(VK_CONTROL), KeyDown(VK_SHIFT),
                        static_cast<long long>(SendMessage(LVM_GETCOUNTPERPAGE)));
     ShowCursor(selection.GetCursor(), true);
     return true;
@@ -144,8 +132,9 @@ bool CLinkListView::OnSubclassMessage(UINT msg, WPARAM wParam, LPARAM lParam, LR
         case WM_KEYDOWN:
             return OnKeyDown(static_cast<UINT>(wParam));
         case WM_CHAR:
-            // Space was handled as a key; other printable characters look for a Title.
-            if (wParam == ' ') return true;
+            // Printable characters look for a Title; a space only while type-ahead is under way
+            // (otherwise it was handled as a key).
+            if (wParam == ' ' && !m_typeAhead.IsTyping(::GetTickCount())) return true;
             if (wParam < ' ' || KeyDown(VK_CONTROL) || KeyDown(VK_MENU)) return false;
             OnChar(static_cast<char>(wParam));
             return true;

@@ -25,6 +25,11 @@ public:
     // The row to go to after `ch` was typed at `nowMs` (a millisecond clock) with `focus` the
     // focused row; -1 when no Title fits.
     long long Type(const CLinkList& list, char ch, unsigned long nowMs, long long focus);
+    // True while a character typed at `nowMs` would lengthen the prefix: a space then belongs
+    // to the text rather than selecting the focused row.
+    bool IsTyping(unsigned long nowMs) const {
+        return !m_strTyped.empty() && nowMs - m_nLastMs <= kPauseMs;
+    }
 
 private:
     std::string m_strTyped;

@@ -1,5 +1,6 @@
 // Every way out of the main window, and what each leaves on disk.
 #include "framework/Application.h"
+#include "framework/MessageBox.h"
 #include "res/resource.h"
 #include "tests/gui/MainWindowFixture.h"
 
@@ -160,4 +161,96 @@ TEST_F(Leaving, DeletingEverythingNeverWritesAnEmptyList) {
     EXPECT_EQ("0 links", Text(IDC_LINK_COUNT));
     Close();
     EXPECT_EQ(before, ReadFileBytes(DataFile()));
+}
+
+namespace {
+
+// What a session end seen while a modal window was open left in the data file.
+struct CSessionEndSeen {
+    bool ended = false;
+    std::string file;
+};
+
+// Starts the timed save and then ends the session, as Windows may while a box is open.
+void TickThenEndSession(HWND dlg, const std::string& dataFile, CSessionEndSeen& seen) {
+    ::SendMessageA(dlg, WM_TIMER, CLinksDlg::timerAutoSave, 0);
+    ::SendMessageA(dlg, WM_QUERYENDSESSION, 0, 0);
+    ::SendMessageA(dlg, WM_ENDSESSION, TRUE, 0);
+    seen.ended = true;
+    seen.file = ReadFileBytes(dataFile);
+}
+
+CSessionEndSeen g_previewSeen;
+HWND g_previewOwner = nullptr;
+std::string g_previewDataFile;
+
+void CALLBACK EndSessionUnderPreview(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND preview = ::FindWindowA(nullptr, "Previews Undo/Redo");
+    if (!preview) return;
+    ::KillTimer(nullptr, id);
+    TickThenEndSession(g_previewOwner, g_previewDataFile, g_previewSeen);
+    ::PostMessageA(preview, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+}  // namespace
+
+// Seen: with a question open, a timed save waited for the list lock that the question held; the
+// end of the session then waited for the save, and log-off hung with nothing written.
+TEST_F(Leaving, SessionEndWhileTheDeleteQuestionIsOpenWritesTheFile) {
+    WriteDataFile(DataFile(), 5);
+    Open();
+    SelectRows(Item(IDC_LINK_LIST), {0});
+    m_answers.Queue(IDYES);
+    Click(IDC_DELETE);
+    ASSERT_TRUE(m_dlg->IsModified());
+    CSessionEndSeen seen;
+    SetMessageBoxHandler([&](HWND, const std::string& text, const std::string&, UINT) {
+        EXPECT_EQ("Delete 1 item?", text);
+        TickThenEndSession(*m_dlg, DataFile(), seen);
+        return IDNO;
+    });
+    SelectRows(Item(IDC_LINK_LIST), {1});
+    Click(IDC_DELETE);
+    ASSERT_TRUE(seen.ended);
+    EXPECT_EQ(std::string::npos, seen.file.find("Title 0"));
+    EXPECT_NE(std::string::npos, seen.file.find("Title 1"));
+    EXPECT_EQ(4u, m_dlg->GetList().GetCount());
+}
+
+TEST_F(Leaving, SessionEndWhileTheUndoPreviewIsOpenWritesTheFile) {
+    m_profile.WriteInt("Misc", "Confirm Delete", 0);
+    WriteDataFile(DataFile(), 5);
+    Open();
+    ::SendMessageA(*m_dlg, WM_SYSCOMMAND, IDM_PREVIEW, 0);
+    SelectRows(Item(IDC_LINK_LIST), {0});
+    Click(IDC_DELETE);
+    g_previewSeen = CSessionEndSeen();
+    g_previewOwner = *m_dlg;
+    g_previewDataFile = DataFile();
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, EndSessionUnderPreview);
+    ::SendMessageA(*m_dlg, WM_SYSCOMMAND, IDM_UNDO, 0);
+    ::KillTimer(nullptr, timer);
+    ASSERT_TRUE(g_previewSeen.ended);
+    EXPECT_EQ(std::string::npos, g_previewSeen.file.find("Title 0"));
+    EXPECT_NE(std::string::npos, g_previewSeen.file.find("Title 4"));
+    EXPECT_EQ(4u, m_dlg->GetList().GetCount()) << "cancelled: nothing undone";
+}
+
+// Seen: a timed save that failed while the window closed posted its message, and closing threw
+// the message away unread.
+TEST_F(Leaving, TimedSaveFailingAsTheWindowClosesIsReported) {
+    m_profile.WriteInt("Misc", "Confirm Delete", 0);
+    m_profile.WriteInt("Saving", "Save on Close", 0);
+    WriteDataFile(DataFile(), 3);
+    Open();
+    ASSERT_TRUE(::CreateDirectoryA((DataFile() + ".tmp").c_str(), nullptr));
+    SelectRows(Item(IDC_LINK_LIST), {0});
+    Click(IDC_DELETE);
+    m_answers.Queue(IDOK);
+    ::SendMessageA(*m_dlg, WM_TIMER, CLinksDlg::timerAutoSave, 0);
+    Close();
+    ::RemoveDirectoryA((DataFile() + ".tmp").c_str());
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ("Could not save veltrim links into \"" + DataFile() + "\".",
+              m_answers.Shown()[0].text);
 }

@@ -23,11 +23,13 @@ set(VELTRIM_CORE_SOURCES
     store/Clock.cpp
     store/CompareNatural.cpp
     store/DataFile.cpp
+    store/DataFileGuard.cpp
     store/DateTime.cpp
     store/EditorSave.cpp
     store/ExitSave.cpp
     store/LinkList.cpp
     store/NewCategory.cpp
+    store/RecoveryFile.cpp
     store/SavePressPolicy.cpp
     store/TextConv.cpp
     store/TextTrim.cpp

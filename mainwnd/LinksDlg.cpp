@@ -92,6 +92,8 @@ BOOL CLinksDlg::OnInitDialog() {
     m_listLinks.Attach(GetDlgItem(IDC_LINK_LIST), m_list);
     m_listLinks.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
     InitColumns();
+    // The fields take texts of any length the data file holds, not the edit control's 30,000.
+    for (CEdit* edit : {&m_editTitle, &m_editLink, &m_editDescription}) edit->SetLimitText(0);
     UpdateDeleteLabel();
 
     LoadDataFile();
@@ -104,6 +106,7 @@ BOOL CLinksDlg::OnInitDialog() {
         CenterWindow();
         ShowWindow(SW_SHOWNOACTIVATE);
     }
+    ShowRecoveryNote();
     if (m_settings.m_bSaveOnTimer)
         SetTimer(timerAutoSave, AutoSaveInterval(m_settings.m_nTimerIndex));
     m_saveJob.Arm([this] { WriteFromTimer(); }, true);
@@ -242,6 +245,33 @@ void CLinksDlg::OnSize(UINT type) {
     }
 }
 
+void CLinksDlg::OnOK() {
+    if (PrepareToClose()) CDialog::OnOK();
+}
+
+void CLinksDlg::OnCancel() {
+    if (PrepareToClose()) CDialog::OnCancel();
+}
+
+bool CLinksDlg::PrepareToClose() {
+    if (m_bExitPrepared) return true;
+    EWriteOutcome outcome;
+    {
+        CListGuard guard(*this);
+        outcome = SaveOnExit(EExitWay::closing);
+    }
+    // Closing never drops changes silently: the user decides, and may stay to keep them.
+    if (m_bModified &&
+        (outcome == EWriteOutcome::failed || outcome == EWriteOutcome::protectedFile)) {
+        const std::string question = MessageCloseWithoutSaving(
+            m_settings.m_strDataFile, outcome == EWriteOutcome::protectedFile);
+        if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+            return false;
+    }
+    m_bExitPrepared = true;
+    return true;
+}
+
 void CLinksDlg::OnDestroy() {
     // The jobs go first, before the list lock is taken: a save at work needs it to finish.
     ShutdownJobs();
@@ -249,7 +279,15 @@ void CLinksDlg::OnDestroy() {
         CListGuard guard(*this);
         KillTimer(timerAutoSave);
         KillTimer(timerKey);
-        SaveOnExit(EExitWay::closing);
+        // A way out that did not pass through closing (the program told to quit) saves here;
+        // changes that the data file cannot take then go to a recovery file.
+        if (!m_bExitPrepared) {
+            const EWriteOutcome outcome = SaveOnExit(EExitWay::closing);
+            if (m_bModified &&
+                (outcome == EWriteOutcome::failed || outcome == EWriteOutcome::protectedFile) &&
+                WriteRecoveryFile())
+                ShowRecoveryNote();
+        }
         // The history refers to the records: it goes before them.
         m_pUndoManager->Clear();
         m_list.FreeAll();
@@ -261,22 +299,35 @@ void CLinksDlg::OnDestroy() {
 
 void CLinksDlg::OnEndSession(bool ending) {
     if (!ending) return;
+    m_bSessionEnding = true;
     ShutdownJobs();
-    CListGuard guard(*this);
-    KillTimer(timerAutoSave);
-    SaveOnExit(EExitWay::sessionEnd);
-    StoreWindowState();
+    {
+        CListGuard guard(*this);
+        KillTimer(timerAutoSave);
+        // The program cannot stay open to ask: changes the data file cannot take go to a
+        // recovery file, and the next start says where.
+        const EWriteOutcome outcome = SaveOnExit(EExitWay::sessionEnd);
+        if (m_bModified &&
+            (outcome == EWriteOutcome::failed || outcome == EWriteOutcome::protectedFile))
+            WriteRecoveryFile();
+        StoreWindowState();
+    }
+    m_bSessionEnding = false;
 }
 
-void CLinksDlg::SaveOnExit(EExitWay way) {
+CLinksDlg::EWriteOutcome CLinksDlg::SaveOnExit(EExitWay way) {
     CExitSave exit;
     exit.way = way;
     exit.saveOnExit = m_bSaveOnExit;
     exit.moveSave = m_settings.m_bMoveSave != 0;
     exit.saveOnClose = m_settings.m_bSaveOnClose != 0;
     if (exit.SavesEditor(m_bEditorDirty)) SaveEditorLink(false);
-    if (exit.WritesDataFile(m_bModified, m_list.GetCount() == 0)) SaveDataFile();
+    EWriteOutcome outcome = EWriteOutcome::nothingToWrite;
+    if (exit.WantsDataFile(m_bModified))
+        outcome = WriteCurrent(way == EExitWay::closing ? EWriteTrigger::closing
+                                                        : EWriteTrigger::sessionEnd);
     if (exit.SavesSearchTerms()) SaveSearchTerms();
+    return outcome;
 }
 
 void CLinksDlg::StoreWindowState() {

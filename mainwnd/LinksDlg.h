@@ -32,6 +32,7 @@
 #include "search/SearchJob.h"
 #include "store/Clock.h"
 #include "store/DataFile.h"
+#include "store/DataFileGuard.h"
 #include "store/ExitSave.h"
 #include "store/FileSystem.h"
 #include "store/LinkList.h"
@@ -115,6 +116,10 @@ protected:
     void OnTimer(UINT_PTR id) override;
     bool OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnDestroy() override;
+    // Every way of closing (the Close button, Esc, the close box) saves first; a list whose
+    // changes could not be saved is kept open unless the user chooses to close without them.
+    void OnOK() override;
+    void OnCancel() override;
 
 private:
     // Holds the list lock on the window's thread. Notices raised meanwhile are shown once the
@@ -129,6 +134,9 @@ private:
     private:
         CLinksDlg& m_dlg;
     };
+
+    // What became of a write of the current data file.
+    enum class EWriteOutcome { written, failed, protectedFile, nothingToWrite };
 
     // Which records the focus, the selection mark and the editor belong to, so that a bulk
     // change of rows can give them back to those records wherever they are afterwards.
@@ -158,6 +166,17 @@ private:
     // Writes the list; on success the counter of Save presses and the modified mark are cleared.
     // Shows nothing, so that a worker thread may call it; the caller holds the list lock.
     ESaveResult WriteList(const std::string& path);
+    // Writes the current data file for `trigger` as the guard allows; shows nothing. The caller
+    // holds the list lock.
+    EWriteOutcome WriteCurrent(EWriteTrigger trigger);
+    // Tells of a write of the current data file that failed or was kept from a protected file.
+    void ReportWrite(EWriteOutcome outcome);
+    // Writes the list beside the data file (or into the documents folder) when the data file
+    // could not take the changes, and notes it for the next start.
+    bool WriteRecoveryFile();
+    // The note a recovery file left at the last session end, shown once.
+    void ShowRecoveryNote();
+    bool PrepareToClose();
     // The automatic save's work, on the worker thread.
     void WriteFromTimer();
     // Hands a text to the user-interface thread to be shown; callable from any thread.
@@ -180,8 +199,9 @@ private:
     // Stops every job and waits for the one at work, before the window goes; the failures the
     // jobs reported meanwhile are shown.
     void ShutdownJobs();
-    // Saves what leaving the program saves, in its order (editor, data file, search terms).
-    void SaveOnExit(EExitWay way);
+    // Saves what leaving the program saves, in its order (editor, data file, search terms); says
+    // what became of the data file (nothingToWrite also when leaving does not want it written).
+    EWriteOutcome SaveOnExit(EExitWay way);
     // Counts a stored record for the saving policy (may write the data file).
     void CountChange();
     // The record the editor was filled from when the list still holds it, else nullptr.
@@ -210,6 +230,8 @@ private:
     std::recursive_timed_mutex m_listLock;
     int m_nListLockDepth = 0;  // how deep the window's thread holds the lock
     std::vector<std::string> m_deferredNotices;
+    // Which writes may replace the current data file; under the list lock.
+    CDataFileGuard m_fileGuard;
     CFileSystem& m_fileSystem;
     const CClock& m_clock;
     CProfile& m_profile;
@@ -234,6 +256,10 @@ private:
     const CLinkItem* m_pEditorItem = nullptr;
     bool m_bSearching = false;
     bool m_bSaveOnExit = true;
+    // Closing has saved (or the user chose to close without saving): destroying saves no more.
+    bool m_bExitPrepared = false;
+    // The session is ending: no message box could be answered.
+    bool m_bSessionEnding = false;
     bool m_bPrevKeyAlt = false;
     bool m_bPreview = false;
     std::unique_ptr<CUndoManager> m_pUndoManager;

@@ -6,6 +6,16 @@
 
 #include "framework/MessageBox.h"
 #include "mainwnd/LinksDlg.h"
+#include "store/RecoveryFile.h"
+#include "store/TextConv.h"
+
+namespace {
+
+// The profile's note of a recovery file written at the end of a session.
+const char* const kRecoverySection = "Saving";
+const char* const kRecoveryKey = "Recovered File";
+
+}  // namespace
 
 CLinksDlg::CListGuard::CListGuard(CLinksDlg& dlg) : m_dlg(dlg) {
     m_dlg.m_listLock.lock();
@@ -19,6 +29,8 @@ CLinksDlg::CListGuard::~CListGuard() {
 }
 
 void CLinksDlg::Notify(const std::string& text) {
+    // Nobody could answer a box while the session ends; what matters then is in a file.
+    if (m_bSessionEnding) return;
     // A message box runs a loop of its own: it must never run while this thread holds the lock
     // that a worker may be waiting for.
     if (m_nListLockDepth > 0) {
@@ -50,12 +62,43 @@ ESaveResult CLinksDlg::WriteList(const std::string& path) {
     return result;
 }
 
+CLinksDlg::EWriteOutcome CLinksDlg::WriteCurrent(EWriteTrigger trigger) {
+    switch (m_fileGuard.Decide(trigger, m_bModified, m_list.GetCount() == 0)) {
+        case EWriteDecision::nothingToWrite:
+            return EWriteOutcome::nothingToWrite;
+        case EWriteDecision::protectedFile:
+            return EWriteOutcome::protectedFile;
+        case EWriteDecision::write:
+        default:
+            break;
+    }
+    if (WriteList(m_settings.m_strDataFile) != ESaveResult::written) return EWriteOutcome::failed;
+    m_fileGuard.Written(trigger);
+    return EWriteOutcome::written;
+}
+
+void CLinksDlg::ReportWrite(EWriteOutcome outcome) {
+    if (outcome == EWriteOutcome::failed)
+        Notify(MessageWriteFailed(m_settings.m_strDataFile));
+    else if (outcome == EWriteOutcome::protectedFile && m_fileGuard.TakeNotice())
+        Notify(MessageProtected(m_settings.m_strDataFile));
+}
+
 bool CLinksDlg::SaveDataFile(const std::optional<std::string>& path) {
     CListGuard guard(*this);
     const std::string file = path ? *path : m_settings.m_strDataFile;
-    const ESaveResult result = WriteList(file);
-    if (result == ESaveResult::writeFailed) Notify(MessageWriteFailed(file));
-    return result == ESaveResult::written;
+    const bool current = TextConv().EqualNoCase(file, m_settings.m_strDataFile);
+    // The user's own save replaces even a protected file; a list never changed and empty holds
+    // nothing to save.
+    if (m_fileGuard.Decide(EWriteTrigger::user, m_bModified, m_list.GetCount() == 0) ==
+        EWriteDecision::nothingToWrite)
+        return false;
+    if (WriteList(file) != ESaveResult::written) {
+        Notify(MessageWriteFailed(file));
+        return false;
+    }
+    if (current) m_fileGuard.Written(EWriteTrigger::user);
+    return true;
 }
 
 void CLinksDlg::WriteFromTimer() {
@@ -64,10 +107,34 @@ void CLinksDlg::WriteFromTimer() {
     // here; the window writes the file itself.
     if (!m_saveJob.LockUnlessStopped(m_listLock)) return;
     std::lock_guard<std::recursive_timed_mutex> lock(m_listLock, std::adopt_lock);
-    const std::string file = m_settings.m_strDataFile;
-    // The failure is shown by the user-interface thread: a box owned by the main window would
+    // What went wrong is shown by the user-interface thread: a box owned by the main window would
     // make this thread wait for that one.
-    if (WriteList(file) == ESaveResult::writeFailed) PostJobMessage(MessageWriteFailed(file));
+    const EWriteOutcome outcome = WriteCurrent(EWriteTrigger::timer);
+    if (outcome == EWriteOutcome::failed)
+        PostJobMessage(MessageWriteFailed(m_settings.m_strDataFile));
+    else if (outcome == EWriteOutcome::protectedFile && m_fileGuard.TakeNotice())
+        PostJobMessage(MessageProtected(m_settings.m_strDataFile));
+}
+
+bool CLinksDlg::WriteRecoveryFile() {
+    CCivilTime now;
+    m_clock.NowStamp().GetCivil(now);
+    CDataFile dataFile(m_fileSystem, m_clock);
+    for (const std::string& candidate :
+         RecoveryFileCandidates(m_settings.m_strDataFile, m_strDocumentsFolder, now)) {
+        if (dataFile.Save(candidate, m_list) == ESaveResult::written) {
+            m_profile.WriteString(kRecoverySection, kRecoveryKey, candidate);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CLinksDlg::ShowRecoveryNote() {
+    const std::string recovered = m_profile.GetString(kRecoverySection, kRecoveryKey, "");
+    if (recovered.empty()) return;
+    m_profile.WriteString(kRecoverySection, kRecoveryKey, "");
+    Notify(MessageRecovered(recovered, m_settings.m_strDataFile));
 }
 
 void CLinksDlg::PostJobMessage(const std::string& text) const {
@@ -134,22 +201,23 @@ bool CLinksDlg::LoadDataFile(const std::optional<std::string>& path, bool append
     {
         CListGuard guard(*this);
         if (!append) ClearList();
-        if (!m_fileSystem.Exists(file)) {
-            // A first start has no data file yet: only a named file is reported missing.
-            if (path) Notify(MessageNotFound(file));
-            return false;
-        }
         LockListUpdate(true);
         const CRowAnchors anchors = CaptureAnchors();
         CDataFile dataFile(m_fileSystem, m_clock);
         // The category list is emptied by the reader, and only once the file's version is known
         // to be one it can read.
         outcome = dataFile.Load(file, m_list);
-        if (outcome.result != ELoadResult::readFailed && outcome.result != ELoadResult::notFound)
-            m_nSavePresses = 0;
+        // A file not read completely is kept from being replaced by what was read of it.
+        if (!append) m_fileGuard.Loaded(outcome.result);
+        if (outcome.result == ELoadResult::notFound) {
+            // A first start has no data file yet: only a named file is reported missing.
+            if (path) Notify(MessageNotFound(file));
+            LockListUpdate(false);
+            return false;
+        }
+        if (outcome.result != ELoadResult::readFailed) m_nSavePresses = 0;
         if (outcome.result == ELoadResult::outOfMemory) Notify(MessageOutOfMemory());
-        if (outcome.result == ELoadResult::readFailed || outcome.result == ELoadResult::notFound)
-            Notify(MessageReadFailed(file));
+        if (outcome.result == ELoadResult::readFailed) Notify(MessageReadFailed(file));
         RefreshRows(anchors);
         FillCategoryCombo();
         LockListUpdate(false);
@@ -166,5 +234,5 @@ bool CLinksDlg::LoadDataFile(const std::optional<std::string>& path, bool append
         m_bSaveOnExit = false;
         ::PostQuitMessage(1);
     }
-    return outcome.result != ELoadResult::readFailed && outcome.result != ELoadResult::notFound;
+    return outcome.result != ELoadResult::readFailed;
 }

@@ -111,7 +111,13 @@ void CLinksDlg::CountChange() {
     if (press.m_bWriteNow) {
         // A successful write resets the counter and the modified mark itself.
         m_nSavePresses = press.m_nSavePresses;
-        if (SaveDataFile()) return;
+        EWriteOutcome outcome;
+        {
+            CListGuard guard(*this);
+            outcome = WriteCurrent(EWriteTrigger::pressCount);
+        }
+        if (outcome == EWriteOutcome::written) return;
+        ReportWrite(outcome);
         CSavePressPolicy::WriteFinished(press, false);
     }
     m_nSavePresses = press.m_nSavePresses;

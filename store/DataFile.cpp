@@ -268,7 +268,6 @@ CLoadOutcome CDataFile::ReadBody(CByteSource& source, CLinkList& list) {
 }
 
 ESaveResult CDataFile::Save(const std::string& path, const CLinkList& list) {
-    if (list.GetCount() == 0) return ESaveResult::emptyList;
     try {
         Backup(path);
 
@@ -276,7 +275,7 @@ ESaveResult CDataFile::Save(const std::string& path, const CLinkList& list) {
         // on the disk, so a failed write leaves the previous file whole.
         const std::string temporary = path + ".tmp";
         std::unique_ptr<COutputFile> file = m_fs.Create(temporary);
-        if (!file && m_fs.Exists(temporary) && m_fs.Remove(temporary))
+        if (!file && m_fs.IsFile(temporary) && m_fs.Remove(temporary))
             file = m_fs.Create(temporary);  // left over from an interrupted save
         if (!file) return ESaveResult::writeFailed;
 
@@ -297,9 +296,17 @@ ESaveResult CDataFile::Save(const std::string& path, const CLinkList& list) {
 
 CLoadOutcome CDataFile::Load(const std::string& path, CLinkList& list) {
     CLoadOutcome outcome;
-    if (!m_fs.Exists(path)) {
-        outcome.result = ELoadResult::notFound;
-        return outcome;
+    switch (m_fs.GetKind(path)) {
+        case EPathKind::missing:
+            outcome.result = ELoadResult::notFound;
+            return outcome;
+        case EPathKind::file:
+            break;
+        case EPathKind::folder:
+        case EPathKind::unusable:
+        default:
+            outcome.result = ELoadResult::readFailed;
+            return outcome;
     }
     const std::unique_ptr<CInputFile> file = m_fs.OpenRead(path);
     if (!file) {
@@ -348,4 +355,26 @@ std::string MessageNewerVersion() {
 
 std::string MessageOutOfMemory() {
     return "Could not read the data file into memory.  Close another application and try again.";
+}
+
+std::string MessageProtected(const std::string& path) {
+    return "Your changes have not been saved into \"" + CutPath(path) +
+           "\", because that data file could not be read completely when it was loaded and "
+           "saving would replace what it still holds.  To keep your changes, choose another data "
+           "file on the Saving page of the Options, or save to this one there to replace it.";
+}
+
+std::string MessageCloseWithoutSaving(const std::string& path, bool protectedFile) {
+    const std::string why =
+        protectedFile ? "Your changes have not been saved into \"" + CutPath(path) +
+                            "\", because that data file could not be read completely and saving "
+                            "would replace what it still holds."
+                      : "Your changes could not be saved into \"" + CutPath(path) + "\".";
+    return why + "  Close the program without saving them?";
+}
+
+std::string MessageRecovered(const std::string& recoveryFile, const std::string& dataFile) {
+    return "When Windows ended the last session, your changes could not be saved into \"" +
+           CutPath(dataFile) + "\".  They were saved into \"" + CutPath(recoveryFile) +
+           "\" instead.";
 }

@@ -15,14 +15,14 @@ class CByteSource;
 
 enum class ESaveResult {
     written,     // the file now holds the list
-    emptyList,   // an empty list is never written; nothing happened
     writeFailed  // the previous file is whole; report MessageWriteFailed
 };
 
 enum class ELoadResult {
     loaded,        // read to its end
     notFound,      // no such file; nothing read
-    readFailed,    // a read error or malformed content; the records read before it stay
+    readFailed,    // a read error, malformed content, or a path that is not a readable file
+                   // (a folder, a name too long); the records read before it stay
     newerVersion,  // version above 2; nothing read (ask MessageNewerVersion)
     outOfMemory    // a record could not be stored; the records read before it stay
 };
@@ -38,8 +38,9 @@ public:
 
     CDataFile(CFileSystem& fileSystem, const CClock& clock) : m_fs(fileSystem), m_clock(clock) {}
 
-    // Writes the list to `path`: the backup rule first, then the bytes into a temporary file in
-    // the same folder, flushed, and put in place of the data file in one step.
+    // Writes the list to `path`, an empty one too (whether it should be written is the caller's
+    // rule): the backup rule first, then the bytes into a temporary file in the same folder,
+    // flushed, and put in place of the data file in one step.
     ESaveResult Save(const std::string& path, const CLinkList& list);
     // Reads `path` into the list (appending, or after the caller has cleared it). Categories go
     // into the category list at their sorted place (skipping listed ones); the new-link category
@@ -67,3 +68,9 @@ std::string MessageReadFailed(const std::string& path);
 std::string MessageWriteFailed(const std::string& path);
 std::string MessageNewerVersion();
 std::string MessageOutOfMemory();
+// The current data file was protected from a write that would have replaced it.
+std::string MessageProtected(const std::string& path);
+// Closing with changes that could not be written, or were kept from a protected file.
+std::string MessageCloseWithoutSaving(const std::string& path, bool protectedFile);
+// The start after a session end that wrote the list to a recovery file.
+std::string MessageRecovered(const std::string& recoveryFile, const std::string& dataFile);

@@ -13,8 +13,8 @@ struct CExitSave {
     bool saveOnClose = true;  // Saving: the data file is written when the program closes
 
     bool SavesEditor(bool editorDirty) const { return saveOnExit && moveSave && editorDirty; }
-    // Asked after the editor was saved, which may itself have written the file. A list that is
-    // empty and unchanged is never written: nothing was read into it.
-    bool WritesDataFile(bool modified, bool listEmpty) const;
+    // Whether leaving wants the data file written; asked after the editor was saved, which may
+    // itself have written the file. Whether the file may be written is CDataFileGuard's rule.
+    bool WantsDataFile(bool modified) const;
     bool SavesSearchTerms() const { return saveOnExit; }
 };

@@ -30,10 +30,19 @@ public:
     virtual bool Close() = 0;
 };
 
+// What a path names.
+enum class EPathKind {
+    missing,  // nothing: neither it nor (perhaps) its folder exists
+    file,
+    folder,
+    unusable  // a name the system cannot open as a file: too long, invalid, or not accessible
+};
+
 class CFileSystem {
 public:
     virtual ~CFileSystem() = default;
-    virtual bool Exists(const std::string& path) const = 0;
+    virtual EPathKind GetKind(const std::string& path) const = 0;
+    bool IsFile(const std::string& path) const { return GetKind(path) == EPathKind::file; }
     // nullptr when the file cannot be opened.
     virtual std::unique_ptr<CInputFile> OpenRead(const std::string& path) = 0;
     // Creates a new file for writing (fails when it exists); nullptr on failure.

@@ -111,9 +111,12 @@ private:
 
 }  // namespace
 
-bool CPosixFileSystem::Exists(const std::string& path) const {
+EPathKind CPosixFileSystem::GetKind(const std::string& path) const {
     struct stat info;
-    return ::stat(path.c_str(), &info) == 0;
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? EPathKind::missing : EPathKind::unusable;
+    if (S_ISDIR(info.st_mode)) return EPathKind::folder;
+    return S_ISREG(info.st_mode) ? EPathKind::file : EPathKind::unusable;
 }
 
 std::unique_ptr<CInputFile> CPosixFileSystem::OpenRead(const std::string& path) {

@@ -74,9 +74,17 @@ private:
 
 }  // namespace
 
-bool CWin32FileSystem::Exists(const std::string& path) const {
+EPathKind CWin32FileSystem::GetKind(const std::string& path) const {
+    // The ANSI file functions take paths of fewer than MAX_PATH characters; some systems accept
+    // longer ones here and refuse them later, so they are refused at once.
+    if (path.size() >= MAX_PATH) return EPathKind::unusable;
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? EPathKind::missing
+                                                                              : EPathKind::unusable;
+    }
+    return attributes & FILE_ATTRIBUTE_DIRECTORY ? EPathKind::folder : EPathKind::file;
 }
 
 std::unique_ptr<CInputFile> CWin32FileSystem::OpenRead(const std::string& path) {

@@ -6,7 +6,7 @@
 
 class CWin32FileSystem : public CFileSystem {
 public:
-    bool Exists(const std::string& path) const override;
+    EPathKind GetKind(const std::string& path) const override;
     std::unique_ptr<CInputFile> OpenRead(const std::string& path) override;
     std::unique_ptr<COutputFile> Create(const std::string& path) override;
     bool Replace(const std::string& from, const std::string& to) override;

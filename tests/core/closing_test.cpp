@@ -1,23 +1,26 @@
-// What leaving the program saves: the pending edit, the data file and the search terms.
+// What leaving the program saves, which writes may replace the current data file, and where a
+// list goes that the data file cannot take.
 #include <gtest/gtest.h>
 
-#include "store/ExitSave.h"
+#include <string>
+#include <vector>
 
-TEST(Closing, ExitSavesByWayOptionsAndState) {
+#include "store/DataFileGuard.h"
+#include "store/ExitSave.h"
+#include "store/RecoveryFile.h"
+
+TEST(Closing, LeavingWantsTheDataFileByWayOptionsAndState) {
     struct {
         const char* what;
         EExitWay way;
-        bool saveOnExit, saveOnClose, modified, empty;
-        bool writes;
+        bool saveOnExit, saveOnClose, modified;
+        bool wants;
     } const cases[] = {
-        {"closing, changed", EExitWay::closing, true, true, true, false, true},
-        {"closing, unchanged", EExitWay::closing, true, true, false, false, false},
-        {"closing, option off", EExitWay::closing, true, false, true, false, false},
-        {"closing, emptied by the user", EExitWay::closing, true, true, true, true, true},
-        {"session end, unchanged", EExitWay::sessionEnd, true, false, false, false, true},
-        {"session end, nothing was read", EExitWay::sessionEnd, true, true, false, true, false},
-        {"session end, newer file left alone", EExitWay::sessionEnd, false, true, true, false,
-         false},
+        {"closing, changed", EExitWay::closing, true, true, true, true},
+        {"closing, unchanged", EExitWay::closing, true, true, false, false},
+        {"closing, option off", EExitWay::closing, true, false, true, false},
+        {"session end, unchanged, option off", EExitWay::sessionEnd, true, false, false, true},
+        {"newer file left alone", EExitWay::sessionEnd, false, true, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -25,11 +28,71 @@ TEST(Closing, ExitSavesByWayOptionsAndState) {
         exit.way = c.way;
         exit.saveOnExit = c.saveOnExit;
         exit.saveOnClose = c.saveOnClose;
-        EXPECT_EQ(c.writes, exit.WritesDataFile(c.modified, c.empty));
+        EXPECT_EQ(c.wants, exit.WantsDataFile(c.modified));
         EXPECT_EQ(c.saveOnExit, exit.SavesSearchTerms());
         EXPECT_EQ(c.saveOnExit, exit.SavesEditor(true));
     }
     CExitSave exit;
     exit.moveSave = false;
     EXPECT_FALSE(exit.SavesEditor(true));
+}
+
+// Seen: a version-3 file refused with No, one record added, Close: the file was replaced by a
+// one-record version-2 file. Seen too: a file with 100 corrupted bytes replaced at the fifth Save.
+TEST(Closing, AFileNotReadCompletelyIsNeverReplacedByAnAutomaticWrite) {
+    const EWriteTrigger automatic[] = {EWriteTrigger::pressCount, EWriteTrigger::timer,
+                                       EWriteTrigger::closing, EWriteTrigger::sessionEnd};
+    const struct {
+        const char* what;
+        ELoadResult read;
+        bool isProtected;
+    } loads[] = {
+        {"read completely", ELoadResult::loaded, false},
+        {"first start", ELoadResult::notFound, false},
+        {"newer version refused", ELoadResult::newerVersion, true},
+        {"read failed or not a file", ELoadResult::readFailed, true},
+        {"out of memory part way", ELoadResult::outOfMemory, true},
+    };
+    for (const auto& load : loads) {
+        SCOPED_TRACE(load.what);
+        CDataFileGuard guard;
+        guard.Loaded(load.read);
+        for (const EWriteTrigger trigger : automatic)
+            EXPECT_EQ(load.isProtected ? EWriteDecision::protectedFile : EWriteDecision::write,
+                      guard.Decide(trigger, true, false));
+        EXPECT_EQ(EWriteDecision::write, guard.Decide(EWriteTrigger::user, true, false));
+        // Told once; again only after the next load that protects.
+        EXPECT_EQ(load.isProtected, guard.TakeNotice());
+        EXPECT_FALSE(guard.TakeNotice());
+        // The user's own save to the file ends the protection; an automatic one cannot.
+        guard.Written(EWriteTrigger::sessionEnd);
+        EXPECT_EQ(load.isProtected, guard.IsProtected());
+        guard.Written(EWriteTrigger::user);
+        EXPECT_FALSE(guard.IsProtected());
+        guard.Loaded(load.read);
+        EXPECT_EQ(load.isProtected, guard.TakeNotice());
+        guard.Loaded(ELoadResult::loaded);
+        EXPECT_FALSE(guard.IsProtected());
+    }
+}
+
+// Seen: Select All, Delete, Close: the file stayed as it was and every record came back.
+TEST(Closing, AListTheUserEmptiedIsWrittenAndAnUnreadEmptyListIsNot) {
+    CDataFileGuard guard;
+    guard.Loaded(ELoadResult::loaded);
+    EXPECT_EQ(EWriteDecision::write, guard.Decide(EWriteTrigger::closing, true, true));
+    for (const EWriteTrigger trigger :
+         {EWriteTrigger::sessionEnd, EWriteTrigger::user, EWriteTrigger::timer})
+        EXPECT_EQ(EWriteDecision::nothingToWrite, guard.Decide(trigger, false, true));
+}
+
+TEST(Closing, RecoveryFileIsNamedAfterTheDataFileWithTheTime) {
+    const CCivilTime now{2026, 12, 7, 9, 5, 3};
+    EXPECT_EQ((std::vector<std::string>{"C:\\Links\\mine (recovered 2026-12-07 09.05.03).dat",
+                                        "C:\\Docs\\mine (recovered 2026-12-07 09.05.03).dat"}),
+              RecoveryFileCandidates("C:\\Links\\mine.dat", "C:\\Docs\\", now));
+    EXPECT_EQ((std::vector<std::string>{"C:\\Docs\\links.v2 (recovered 2026-12-07 09.05.03).bin"}),
+              RecoveryFileCandidates("C:\\Docs\\links.v2.bin", "C:\\Docs\\", now));
+    EXPECT_EQ("/tmp/x/.hidden (recovered 2026-12-07 09.05.03).dat",
+              RecoveryFileCandidates("/tmp/x/.hidden", "C:\\Docs\\", now)[0]);
 }

@@ -353,15 +353,6 @@ TEST_F(DataFileDiskTest, FileTruncatedInARecordKeepsTheRecordsBeforeIt) {
     EXPECT_EQ(ELoadResult::readFailed, m_dataFile.Load(m_dir, list).result);  // a folder
 }
 
-TEST_F(DataFileDiskTest, SavingAnEmptyListLeavesTheFileUntouched) {
-    WriteFile(m_path, FromHex(kExampleHex));
-    CLinkList list;
-    list.Categories().AddIfAbsent("News");
-    EXPECT_EQ(ESaveResult::emptyList, m_dataFile.Save(m_path, list));
-    ExpectExampleAlone();
-    EXPECT_FALSE(std::filesystem::exists(m_path + ".bak"));
-}
-
 TEST_F(DataFileDiskTest, FailedWriteLeavesThePreviousFileWhole) {
     const struct {
         const char* what;

@@ -58,3 +58,31 @@ TEST_F(EndToEnd, NewerVersionAnsweredYesEndsWithExitCodeOne) {
     EXPECT_EQ(newer, ReadFileBytes(m_strDataFile));
     EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
 }
+
+// Seen: a version-3 file answered No, one record added, Close: the file was replaced by a
+// one-record version-2 file.
+TEST_F(EndToEnd, NewerVersionAnsweredNoIsNeverReplacedAndClosingAsks) {
+    std::string newer = MakeDataFileBytes(5);
+    newer[0] = 3;
+    WriteFileBytes(m_strDataFile, newer);
+    CProgramUnderTest program;
+    ASSERT_TRUE(program.Start());
+    HWND question = program.WaitForWindow("VeltrimLinks", "#32770");
+    ASSERT_TRUE(question);
+    ::PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+    HWND main = program.WaitForWindow("Veltrim Links");
+    ASSERT_TRUE(main);
+    ::SendMessageA(::GetDlgItem(main, IDC_TITLE), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>("Added after the refusal"));
+    ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_SAVE, BN_CLICKED), 0);
+    EXPECT_EQ("1 link", WindowText(::GetDlgItem(main, IDC_LINK_COUNT)));
+    ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    question = program.WaitForWindow("VeltrimLinks", "#32770");
+    ASSERT_TRUE(question) << "closing asks before it drops the change";
+    ::PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+    DWORD exitCode = 99;
+    ASSERT_TRUE(program.WaitForExit(exitCode));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ(newer, ReadFileBytes(m_strDataFile));
+    EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
+}

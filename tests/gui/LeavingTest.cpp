@@ -151,16 +151,19 @@ TEST_F(Leaving, ClosingAfterChangesWritesOnlyWithSaveOnClose) {
     EXPECT_TRUE(m_answers.Shown().empty());
 }
 
-TEST_F(Leaving, DeletingEverythingNeverWritesAnEmptyList) {
+// Seen: Select All, Delete, Close left the file as it was, and every record came back.
+TEST_F(Leaving, AListTheUserEmptiedIsWrittenAtClose) {
     m_profile.WriteInt("Misc", "Confirm Delete", 0);
     WriteDataFile(DataFile(), 3);
-    const std::string before = ReadFileBytes(DataFile());
     Open();
-    SelectRows(Item(IDC_LINK_LIST), {0, 1, 2});
+    ::SendMessageA(*m_dlg, WM_SYSCOMMAND, IDM_SELECT_ALL, 0);
     Click(IDC_DELETE);
     EXPECT_EQ("0 links", Text(IDC_LINK_COUNT));
+    Click(IDOK);
     Close();
-    EXPECT_EQ(before, ReadFileBytes(DataFile()));
+    CLinkList saved;
+    EXPECT_EQ(ELoadResult::loaded, CDataFile(m_fileSystem, m_clock).Load(DataFile(), saved).result);
+    EXPECT_EQ(0u, saved.GetCount());
 }
 
 namespace {
@@ -253,4 +256,132 @@ TEST_F(Leaving, TimedSaveFailingAsTheWindowClosesIsReported) {
     ASSERT_EQ(1u, m_answers.Shown().size());
     EXPECT_EQ("Could not save veltrim links into \"" + DataFile() + "\".",
               m_answers.Shown()[0].text);
+}
+
+namespace {
+
+// A data file of ten records whose middle is overwritten with bytes that read as a huge length.
+std::string CorruptedDataFile() {
+    std::string bytes = MakeDataFileBytes(10);
+    bytes.replace(bytes.size() / 2, 100, std::string(100, '\xFF'));
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(Leaving, AFileReadOnlyInPartIsNeverReplacedAndClosingAsks) {
+    const std::string corrupted = CorruptedDataFile();
+    WriteFileBytes(DataFile(), corrupted);
+    m_answers.Queue(IDOK);
+    Open();
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ("Could not read veltrim links from \"" + DataFile() + "\".",
+              m_answers.Shown()[0].text);
+    const std::string shown = Text(IDC_LINK_COUNT);
+    EXPECT_NE("0 links", shown) << "the records read stay to be looked at";
+
+    // The fifth Save would write the file: it is kept, and the user is told once.
+    ClickRow(Item(IDC_LINK_LIST), 0);
+    ASSERT_TRUE(PumpUntil([this] { return Text(IDC_TITLE) == "Title 0"; }));
+    m_answers.Queue(IDOK);
+    for (int press = 1; press <= 6; ++press) {
+        Type(IDC_TITLE, "Edited " + std::to_string(press));
+        Click(IDC_SAVE);
+    }
+    ASSERT_EQ(2u, m_answers.Shown().size());
+    EXPECT_EQ(MessageProtected(DataFile()), m_answers.Shown()[1].text);
+    EXPECT_EQ(corrupted, ReadFileBytes(DataFile()));
+
+    // Closing asks; No keeps the window and the changes, Yes closes without writing.
+    m_answers.Queue(IDNO);
+    Click(IDOK);
+    ASSERT_EQ(3u, m_answers.Shown().size());
+    EXPECT_EQ(MessageCloseWithoutSaving(DataFile(), true), m_answers.Shown()[2].text);
+    EXPECT_FALSE(m_dlg->IsEnded());
+    EXPECT_EQ(shown, Text(IDC_LINK_COUNT));
+    m_answers.Queue(IDYES);
+    Click(IDOK);
+    EXPECT_TRUE(m_dlg->IsEnded());
+    Close();
+    EXPECT_EQ(corrupted, ReadFileBytes(DataFile()));
+    EXPECT_FALSE(FileExists(DataFile() + ".bak"));
+}
+
+TEST_F(Leaving, ClosingWithAnUnwritableDataFileAsksBeforeDroppingChanges) {
+    m_profile.WriteInt("Misc", "Confirm Delete", 0);
+    WriteDataFile(DataFile(), 3);
+    const std::string before = ReadFileBytes(DataFile());
+    Open();
+    ASSERT_TRUE(::CreateDirectoryA((DataFile() + ".tmp").c_str(), nullptr));
+    SelectRows(Item(IDC_LINK_LIST), {0});
+    Click(IDC_DELETE);
+    m_answers.Queue(IDNO);
+    Click(IDOK);
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ(MessageCloseWithoutSaving(DataFile(), false), m_answers.Shown()[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2),
+              m_answers.Shown()[0].type);
+    EXPECT_FALSE(m_dlg->IsEnded());
+    m_answers.Queue(IDYES);
+    Click(IDOK);
+    EXPECT_TRUE(m_dlg->IsEnded());
+    Close();
+    ::RemoveDirectoryA((DataFile() + ".tmp").c_str());
+    EXPECT_EQ(before, ReadFileBytes(DataFile()));
+    EXPECT_EQ(2u, m_answers.Shown().size());
+}
+
+TEST_F(Leaving, SessionEndWithAnUnwritableDataFileWritesARecoveryFileNamedAtTheNextStart) {
+    m_profile.WriteInt("Misc", "Confirm Delete", 0);
+    WriteDataFile(DataFile(), 4);
+    Open();
+    ASSERT_TRUE(::CreateDirectoryA((DataFile() + ".tmp").c_str(), nullptr));
+    SelectRows(Item(IDC_LINK_LIST), {0});
+    Click(IDC_DELETE);
+    ::SendMessageA(*m_dlg, WM_QUERYENDSESSION, 0, 0);
+    ::SendMessageA(*m_dlg, WM_ENDSESSION, TRUE, 0);
+    std::string recovery;
+    for (const std::string& name : m_folder.List())
+        if (name.rfind("links (recovered ", 0) == 0) recovery = m_folder.File(name);
+    ASSERT_FALSE(recovery.empty());
+    CLinkList recovered;
+    ASSERT_EQ(ELoadResult::loaded,
+              CDataFile(m_fileSystem, m_clock).Load(recovery, recovered).result);
+    EXPECT_EQ(3u, recovered.GetCount());
+    EXPECT_TRUE(m_answers.Shown().empty()) << "no box while the session ends";
+
+    // The process would end here; the next start says where the changes went.
+    ::RemoveDirectoryA((DataFile() + ".tmp").c_str());
+    Close();
+    m_answers.Queue(IDOK);
+    Open();
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ(MessageRecovered(recovery, DataFile()), m_answers.Shown()[0].text);
+    Close();
+    Open();
+    EXPECT_EQ(1u, m_answers.Shown().size()) << "said once";
+}
+
+// Seen: the editor's fields kept the edit control's limit of 30,000 characters, so a longer
+// Description was cut when pasted.
+TEST_F(Leaving, ALongDescriptionPastedAndSavedComesBackWhole) {
+    Open();
+    const std::string description(60000, 'd');
+    ASSERT_TRUE(::OpenClipboard(*m_dlg));
+    ::EmptyClipboard();
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, description.size() + 1);
+    memcpy(::GlobalLock(memory), description.c_str(), description.size() + 1);
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_TEXT, memory);
+    ::CloseClipboard();
+    Type(IDC_TITLE, "Long");
+    ::SendMessageA(Item(IDC_DESCRIPTION), WM_PASTE, 0, 0);
+    Click(IDC_SAVE);
+    Click(IDOK);
+    Close();
+    Open();
+    ClickRow(Item(IDC_LINK_LIST), 0);
+    ASSERT_TRUE(PumpUntil([this] { return Text(IDC_TITLE) == "Long"; }));
+    EXPECT_EQ(60000, ::GetWindowTextLengthA(Item(IDC_DESCRIPTION)));
+    EXPECT_EQ(description, m_dlg->GetList().GetAt(0)->m_strDescription.str());
 }

@@ -100,13 +100,16 @@ TEST_F(MainWindow, TruncatedFileKeepsEarlierRecordsAndSaysSo) {
     EXPECT_EQ("9 links", Text(IDC_LINK_COUNT));
 }
 
-TEST_F(MainWindow, MissingNamedFileIsReportedWithItsPathCut) {
+TEST_F(MainWindow, MissingOrUnusableNamedFileIsReportedWithItsPathCut) {
     Open();
+    const std::string missing = m_folder.File("absent.dat");
+    EXPECT_FALSE(m_dlg->LoadDataFile(missing));
     const std::string longPath = "C:\\" + std::string(300, 'x') + ".dat";
     EXPECT_FALSE(m_dlg->LoadDataFile(longPath));
-    ASSERT_EQ(1u, m_answers.Shown().size());
-    EXPECT_EQ("Could not find data file \"" + longPath.substr(0, 259) + "\".",
-              m_answers.Shown()[0].text);
+    ASSERT_EQ(2u, m_answers.Shown().size());
+    EXPECT_EQ("Could not find data file \"" + missing + "\".", m_answers.Shown()[0].text);
+    EXPECT_EQ("Could not read veltrim links from \"" + longPath.substr(0, 259) + "\".",
+              m_answers.Shown()[1].text);
 }
 
 TEST_F(MainWindow, FailedWriteLeavesThePreviousFileWhole) {

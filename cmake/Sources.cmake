@@ -12,6 +12,7 @@ set(VELTRIM_CORE_SOURCES
     framework/ThreadJobPool.cpp
     mainwnd/LaunchJob.cpp
     mainwnd/LaunchTarget.cpp
+    options/DataFileNames.cpp
     search/ExactMatcher.cpp
     search/LinkSearch.cpp
     search/SearchHistory.cpp

@@ -11,17 +11,27 @@ set(VELTRIM_WIN_SOURCES
     framework/Dialog.cpp
     framework/ListBox.cpp
     framework/MessageBox.cpp
+    framework/PropertyPage.cpp
+    framework/PropertySheet.cpp
     framework/SubclassWindow.cpp
     framework/Window.cpp
     mainwnd/LinksDlg.cpp
     mainwnd/LinksDlgData.cpp
     mainwnd/LinksDlgEditor.cpp
     mainwnd/LinksDlgMenu.cpp
+    mainwnd/LinksDlgOptions.cpp
     mainwnd/LinksDlgSearch.cpp
     mainwnd/LinksDlgView.cpp
     mainwnd/LinkListView.cpp
     mainwnd/ShortcutResolver.cpp
     mainwnd/Win32ShellLauncher.cpp
+    options/CategoriesPage.cpp
+    options/MiscPage.cpp
+    options/NumbersPage.cpp
+    options/OptionsSheet.cpp
+    options/SavingPage.cpp
+    options/SearchingPage.cpp
+    options/TitleCasePage.cpp
     store/Win32FileSystem.cpp
     store/Win32TextConv.cpp
     tools/UndoPreviewDlg.cpp

@@ -36,3 +36,30 @@ std::string FormatCount(std::string_view format, long long n, const CNumberForma
     }
     return text;
 }
+
+ESeparatorChoice ChoiceOfSeparator(char separator) {
+    switch (separator) {
+        case ',':
+            return ESeparatorChoice::comma;
+        case '.':
+            return ESeparatorChoice::dot;
+        case ' ':
+            return ESeparatorChoice::space;
+        default:
+            return ESeparatorChoice::other;
+    }
+}
+
+char SeparatorOfChoice(ESeparatorChoice choice, std::string_view other) {
+    switch (choice) {
+        case ESeparatorChoice::dot:
+            return '.';
+        case ESeparatorChoice::space:
+            return ' ';
+        case ESeparatorChoice::other:
+            return other.size() == 1 ? other[0] : ',';
+        case ESeparatorChoice::comma:
+        default:
+            return ',';
+    }
+}

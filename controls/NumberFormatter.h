@@ -25,3 +25,11 @@ const char* PluralSuffix(long long n);
 // count, the second its plural suffix. Only "%s" is replaced; any other '%' is copied as it is,
 // and a "%s" beyond the second is left for the caller.
 std::string FormatCount(std::string_view format, long long n, const CNumberFormatter& formatter);
+
+// The separator choices of the Numbers page.
+enum class ESeparatorChoice { comma, dot, space, other };
+// The choice that shows `separator`: other for any character but ',', '.' and ' '.
+ESeparatorChoice ChoiceOfSeparator(char separator);
+// The separator a choice stands for; Other takes the one character typed, and a comma when the
+// box does not hold exactly one.
+char SeparatorOfChoice(ESeparatorChoice choice, std::string_view other);

@@ -118,3 +118,34 @@ void CSortedListBox::SetLargest(int width) {
     m_nLargest = width;
     SetHorizontalExtent(width);
 }
+
+bool CSortedListBox::AddUnique(const std::string& text) {
+    SetSel(-1, false);
+    const int listed = FindStringExact(-1, text.c_str());
+    SetSel(listed >= 0 ? listed : AddString(text.c_str()));
+    return listed < 0;
+}
+
+bool CSortedListBox::TakeCaretEntry(std::string& text) {
+    const int caret = static_cast<int>(SendMessage(LB_GETCARETINDEX));
+    if (caret < 0 || GetSel(caret) <= 0) return false;
+    text = GetText(caret);
+    DeleteString(caret);
+    return true;
+}
+
+void CSortedListBox::DeleteSelected() {
+    SetRedraw(false);
+    SetDeferExtent(true);
+    const std::vector<int> selected = GetSelItems();
+    for (auto row = selected.rbegin(); row != selected.rend(); ++row) DeleteString(*row);
+    SetDeferExtent(false);
+    SetRedraw(true);
+    Invalidate();
+}
+
+std::vector<std::string> CSortedListBox::Entries() const {
+    std::vector<std::string> entries;
+    for (int i = 0; i < GetCount(); ++i) entries.push_back(GetText(i));
+    return entries;
+}

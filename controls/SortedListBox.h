@@ -6,6 +6,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "framework/ListBox.h"
 #include "store/CompareNatural.h"
@@ -30,6 +32,15 @@ public:
     int DeleteString(int index);
     // Empties the list box; the extent becomes 0.
     void ResetContent();
+    // Adds `text` unless an entry equals it in any letter case, and selects the new or the listed
+    // entry alone; false when it was listed.
+    bool AddUnique(const std::string& text);
+    // Takes the entry at the caret out when it is selected, giving its text; false when the
+    // caret is on no selected entry.
+    bool TakeCaretEntry(std::string& text);
+    // Deletes every selected entry, with drawing suppressed and the extent computed once.
+    void DeleteSelected();
+    std::vector<std::string> Entries() const;
     // On around bulk deletions: deleting the widest entry only notes that the extent is due, and
     // switching the mode off computes it once.
     void SetDeferExtent(bool defer);

@@ -100,7 +100,7 @@ void CDialog::EndAfterException() noexcept {
 bool CDialog::UpdateData(bool saveAndValidate) {
     CDataExchange dx(m_hWnd, saveAndValidate);
     DoDataExchange(dx);
-    return true;
+    return !dx.m_bFailed;
 }
 
 bool CDialog::PreTranslateMessage(MSG* msg) {
@@ -134,11 +134,15 @@ bool CDialog::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    CDialog* dialog;
-    if (msg == WM_INITDIALOG) {
-        dialog = reinterpret_cast<CDialog*>(lParam);
+    return Route(msg == WM_INITDIALOG ? reinterpret_cast<CDialog*>(lParam) : nullptr, hWnd, msg,
+                 wParam, lParam);
+}
+
+INT_PTR CDialog::Route(CDialog* creating, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    CDialog* dialog = creating;
+    if (dialog) {
         dialog->m_hWnd = hWnd;
-        ::SetWindowLongPtrA(hWnd, DWLP_USER, lParam);
+        ::SetWindowLongPtrA(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
     } else {
         dialog = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hWnd, DWLP_USER));
     }

@@ -29,7 +29,7 @@ public:
     // once the dialog has ended or a quit request was seen.
     bool PumpMessages();
     // Ends the modal loop with `result` (a dialog that failed keeps IDABORT).
-    void EndDialog(INT_PTR result);
+    virtual void EndDialog(INT_PTR result);
     bool IsEnded() const { return m_bEnded; }
     INT_PTR GetResult() const { return m_nResult; }
     // Exchanges members with controls; false if validation failed.
@@ -55,6 +55,10 @@ public:
 protected:
     // Runs the loop until EndDialog or a quit request.
     void RunModalLoop();
+    // Forwards a message of the dialog's window to its object: `creating` is the object at
+    // WM_INITDIALOG (null afterwards, when the window leads back to it). Dialog procedures of
+    // windows that the framework does not create itself (property pages) pass through here.
+    static INT_PTR Route(CDialog* creating, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -164,6 +164,9 @@ bool CLinksDlg::OnCommand(int id, int code, HWND control) {
         case IDC_PREVIOUS:
             OnPrevNext(false);
             return true;
+        case IDC_OPTIONS:
+            OnOptions();
+            return true;
         case IDC_NEXT:
             OnPrevNext(true);
             return true;
@@ -205,7 +208,11 @@ bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
             OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return true;
         case WM_JOB_MESSAGE:
-            OnJobMessage(lParam);
+            OnJobMessage(wParam, lParam);
+            return true;
+        case WM_OPEN_OPTIONS:
+            m_bOptionsRequested = false;
+            RunOptions(true);
             return true;
         case WM_SEARCH_DONE:
             OnSearchDone(lParam);
@@ -265,14 +272,19 @@ bool CLinksDlg::PrepareToClose() {
         (outcome == EWriteOutcome::failed || outcome == EWriteOutcome::protectedFile)) {
         const std::string question = MessageCloseWithoutSaving(
             m_settings.m_strDataFile, outcome == EWriteOutcome::protectedFile);
-        if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        if (AppMessageBox(m_hWnd, question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+            // Staying open: another data file can be chosen on the Saving page.
+            RequestSavingPage();
             return false;
+        }
     }
     m_bExitPrepared = true;
+    m_bClosing = true;
     return true;
 }
 
 void CLinksDlg::OnDestroy() {
+    m_bClosing = true;
     // The jobs go first, before the list lock is taken: a save at work needs it to finish.
     ShutdownJobs();
     {

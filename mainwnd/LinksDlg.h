@@ -8,6 +8,7 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -28,6 +29,7 @@
 #include "framework/ThreadJobPool.h"
 #include "mainwnd/LinkListView.h"
 #include "mainwnd/ShellLauncher.h"
+#include "options/OptionsHost.h"
 #include "search/SearchHistory.h"
 #include "search/SearchJob.h"
 #include "store/Clock.h"
@@ -38,7 +40,7 @@
 #include "store/LinkList.h"
 #include "tools/UndoManager.h"
 
-class CLinksDlg : public CDialog {
+class CLinksDlg : public CDialog, public COptionsHost {
 public:
     // Timers of the main window.
     enum { timerKey = 3, timerAutoSave = 4 };
@@ -48,6 +50,9 @@ public:
     static constexpr UINT WM_JOB_MESSAGE = WM_APP + 1;
     // A search job has ended; lParam owns a heap-allocated CSearchOutcome.
     static constexpr UINT WM_SEARCH_DONE = WM_APP + 2;
+    // Opens the options sheet on the Saving page once the window's thread is free: after the
+    // current data file could not be read or written.
+    static constexpr UINT WM_OPEN_OPTIONS = WM_APP + 3;
     // The columns of the list of links, in their order.
     enum { colTitle, colCategory, colDescription, colAdded, colModified, columnCount };
 
@@ -61,11 +66,11 @@ public:
     const CLinkList& GetList() const { return m_list; }
     const std::string& GetDataFile() const { return m_settings.m_strDataFile; }
     const CSettings& GetSettings() const { return m_settings; }
-    const std::string& GetDocumentsFolder() const { return m_strDocumentsFolder; }
-    bool IsModified() const { return m_bModified; }
+    const std::string& GetDocumentsFolder() const override { return m_strDocumentsFolder; }
+    bool IsModified() const override { return m_bModified; }
     bool IsAutoSaveIdle() const { return m_saveJob.IsIdle(); }
     bool IsSearching() const { return m_bSearching; }
-    int GetSavePresses() const { return m_nSavePresses; }
+    int GetSavePresses() const override { return m_nSavePresses; }
     bool IsPreviewActive() const { return m_bPreview; }
     const CUndoManager& GetUndoManager() const { return *m_pUndoManager; }
     bool IsSaveOnExit() const { return m_bSaveOnExit; }
@@ -92,7 +97,8 @@ public:
     void LoadSearchTerms();
     // Writes the ten newest terms, oldest first.
     void SaveSearchTerms();
-    void ClearSearchTerms();
+    void ClearSearchTerms() override;
+    bool HasSearchTerms() const override { return !m_history.Terms().empty(); }
 
     // Operations on the editor
     void ShowLinkItem(const CLinkItem* item);
@@ -102,10 +108,20 @@ public:
     void UpdateDeleteLabel();
 
     // Operations on the data file; no path means the current data file.
-    bool SaveDataFile(const std::optional<std::string>& path = std::nullopt);
-    bool LoadDataFile(const std::optional<std::string>& path = std::nullopt, bool append = false);
+    bool SaveDataFile(const std::optional<std::string>& path = std::nullopt) override;
+    bool LoadDataFile(const std::optional<std::string>& path = std::nullopt,
+                      bool append = false) override;
     // Frees every record and empties the view, the category list and the editor.
-    void ClearList();
+    void ClearList() override;
+
+    // Operations of the options pages
+    std::vector<std::string> GetCategories() const override;
+    void SetCategories(const std::vector<std::string>& names) override;
+    void RenameCategories(std::map<std::string, std::string>& oldToNew) override;
+    std::vector<std::string> GetTitleCaseExceptions() const override;
+    void SetTitleCaseExceptions(const std::vector<std::string>& exceptions) override;
+    std::vector<std::string> GetDefaultTitleCaseExceptions() const override;
+    void SetNumberFormat(bool useSeparator, char separator) override;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override;
@@ -163,6 +179,12 @@ private:
     void OnDelete();
     void OnLaunch();
     void OnDropFiles(HDROP drop);
+    void OnOptions();
+    // Runs the options sheet (on the Saving page when asked) and takes its values on OK.
+    void RunOptions(bool savingPage);
+    // Asks for the options sheet on the Saving page after a failure of the current data file,
+    // unless the program is closing or the sheet is already open or asked for.
+    void RequestSavingPage();
     // Writes the list; on success the counter of Save presses and the modified mark are cleared.
     // Shows nothing, so that a worker thread may call it; the caller holds the list lock.
     ESaveResult WriteList(const std::string& path);
@@ -179,9 +201,10 @@ private:
     bool PrepareToClose();
     // The automatic save's work, on the worker thread.
     void WriteFromTimer();
-    // Hands a text to the user-interface thread to be shown; callable from any thread.
-    void PostJobMessage(const std::string& text) const;
-    void OnJobMessage(LPARAM text);
+    // Hands a text to the user-interface thread to be shown, and asks for the Saving page after
+    // it when `savingPage` is set; callable from any thread.
+    void PostJobMessage(const std::string& text, bool savingPage = false) const;
+    void OnJobMessage(WPARAM savingPage, LPARAM text);
     void OnAutoSaveTick();
     // The matching rows of the term under the current options, searched under the list lock;
     // false when a stop was requested of `job` (the search on a worker thread) first.
@@ -260,6 +283,11 @@ private:
     bool m_bExitPrepared = false;
     // The session is ending: no message box could be answered.
     bool m_bSessionEnding = false;
+    // The options sheet is open, or asked for by a failure.
+    bool m_bOptionsOpen = false;
+    bool m_bOptionsRequested = false;
+    // The window is closing: no sheet opens any more.
+    bool m_bClosing = false;
     bool m_bPrevKeyAlt = false;
     bool m_bPreview = false;
     std::unique_ptr<CUndoManager> m_pUndoManager;

@@ -78,9 +78,11 @@ CLinksDlg::EWriteOutcome CLinksDlg::WriteCurrent(EWriteTrigger trigger) {
 }
 
 void CLinksDlg::ReportWrite(EWriteOutcome outcome) {
-    if (outcome == EWriteOutcome::failed)
+    if (outcome == EWriteOutcome::failed) {
         Notify(MessageWriteFailed(m_settings.m_strDataFile));
-    else if (outcome == EWriteOutcome::protectedFile && m_fileGuard.TakeNotice())
+        // Another data file can be chosen there.
+        RequestSavingPage();
+    } else if (outcome == EWriteOutcome::protectedFile && m_fileGuard.TakeNotice())
         Notify(MessageProtected(m_settings.m_strDataFile));
 }
 
@@ -111,7 +113,7 @@ void CLinksDlg::WriteFromTimer() {
     // make this thread wait for that one.
     const EWriteOutcome outcome = WriteCurrent(EWriteTrigger::timer);
     if (outcome == EWriteOutcome::failed)
-        PostJobMessage(MessageWriteFailed(m_settings.m_strDataFile));
+        PostJobMessage(MessageWriteFailed(m_settings.m_strDataFile), true);
     else if (outcome == EWriteOutcome::protectedFile && m_fileGuard.TakeNotice())
         PostJobMessage(MessageProtected(m_settings.m_strDataFile));
 }
@@ -137,16 +139,18 @@ void CLinksDlg::ShowRecoveryNote() {
     Notify(MessageRecovered(recovered, m_settings.m_strDataFile));
 }
 
-void CLinksDlg::PostJobMessage(const std::string& text) const {
+void CLinksDlg::PostJobMessage(const std::string& text, bool savingPage) const {
     HWND target = m_hJobTarget;
     auto owned = std::make_unique<std::string>(text);
-    if (target && ::PostMessageA(target, WM_JOB_MESSAGE, 0, reinterpret_cast<LPARAM>(owned.get())))
+    if (target && ::PostMessageA(target, WM_JOB_MESSAGE, savingPage ? 1 : 0,
+                                 reinterpret_cast<LPARAM>(owned.get())))
         owned.release();
 }
 
-void CLinksDlg::OnJobMessage(LPARAM text) {
+void CLinksDlg::OnJobMessage(WPARAM savingPage, LPARAM text) {
     std::unique_ptr<std::string> owned(reinterpret_cast<std::string*>(text));
     if (owned) Notify(*owned);
+    if (savingPage) RequestSavingPage();
 }
 
 void CLinksDlg::OnAutoSaveTick() {
@@ -217,7 +221,10 @@ bool CLinksDlg::LoadDataFile(const std::optional<std::string>& path, bool append
         }
         if (outcome.result != ELoadResult::readFailed) m_nSavePresses = 0;
         if (outcome.result == ELoadResult::outOfMemory) Notify(MessageOutOfMemory());
-        if (outcome.result == ELoadResult::readFailed) Notify(MessageReadFailed(file));
+        if (outcome.result == ELoadResult::readFailed) {
+            Notify(MessageReadFailed(file));
+            if (!path) RequestSavingPage();
+        }
         RefreshRows(anchors);
         FillCategoryCombo();
         LockListUpdate(false);

@@ -4,7 +4,9 @@
 // category named "Last" is an ordinary name.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/CategoryList.h"
 
@@ -15,3 +17,8 @@ struct CNewCategory {
 };
 
 CNewCategory ChooseNewCategory(std::string_view newCategory, const CCategoryList& categories);
+
+// The choices of the Categories page for New: "LAST", "NONE", then the categories in order.
+std::vector<std::string> NewCategoryChoices(const std::vector<std::string>& categories);
+// The choice to select for `text` (the same text in any letter case), or 0 ("LAST").
+int FindNewCategoryChoice(const std::vector<std::string>& choices, std::string_view text);

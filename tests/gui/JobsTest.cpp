@@ -96,8 +96,10 @@ TEST_F(Jobs, FailedTimedWriteIsReportedOnTheWindowsThread) {
         return IDOK;
     });
     DeleteFirstRow();
+    // After the message the Saving page opens, to choose another data file.
+    m_modal.Expect([](HWND sheet) { CModalWatch::Press(sheet, IDCANCEL); });
     Tick();
-    ASSERT_TRUE(PumpUntil([&shownOn] { return shownOn != 0; }));
+    ASSERT_TRUE(PumpUntil([&shownOn, this] { return shownOn != 0 && m_modal.Seen() == 1; }));
     EXPECT_EQ(::GetCurrentThreadId(), shownOn);
     EXPECT_EQ("Could not save veltrim links into \"" + DataFile() + "\".", m_failure);
     EXPECT_TRUE(m_dlg->IsModified());

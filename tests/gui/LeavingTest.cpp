@@ -1,6 +1,8 @@
 // Every way out of the main window, and what each leaves on disk.
 #include "framework/Application.h"
 #include "framework/MessageBox.h"
+
+#include <commctrl.h>
 #include "res/resource.h"
 #include "tests/gui/MainWindowFixture.h"
 
@@ -273,7 +275,10 @@ TEST_F(Leaving, AFileReadOnlyInPartIsNeverReplacedAndClosingAsks) {
     const std::string corrupted = CorruptedDataFile();
     WriteFileBytes(DataFile(), corrupted);
     m_answers.Queue(IDOK);
+    // The Saving page follows the read failure, to choose another data file.
+    m_modal.Expect([](HWND sheet) { CModalWatch::Press(sheet, IDCANCEL); });
     Open();
+    ASSERT_TRUE(PumpUntil([this] { return m_modal.Seen() == 1; }));
     ASSERT_EQ(1u, m_answers.Shown().size());
     EXPECT_EQ("Could not read veltrim links from \"" + DataFile() + "\".",
               m_answers.Shown()[0].text);
@@ -294,7 +299,9 @@ TEST_F(Leaving, AFileReadOnlyInPartIsNeverReplacedAndClosingAsks) {
 
     // Closing asks; No keeps the window and the changes, Yes closes without writing.
     m_answers.Queue(IDNO);
+    m_modal.Expect([](HWND sheet) { CModalWatch::Press(sheet, IDCANCEL); });
     Click(IDOK);
+    ASSERT_TRUE(PumpUntil([this] { return m_modal.Seen() == 2; }));
     ASSERT_EQ(3u, m_answers.Shown().size());
     EXPECT_EQ(MessageCloseWithoutSaving(DataFile(), true), m_answers.Shown()[2].text);
     EXPECT_FALSE(m_dlg->IsEnded());
@@ -315,8 +322,15 @@ TEST_F(Leaving, ClosingWithAnUnwritableDataFileAsksBeforeDroppingChanges) {
     ASSERT_TRUE(::CreateDirectoryA((DataFile() + ".tmp").c_str(), nullptr));
     SelectRows(Item(IDC_LINK_LIST), {0});
     Click(IDC_DELETE);
+    // No keeps the window, and the Saving page opens to choose another data file.
     m_answers.Queue(IDNO);
+    m_modal.Expect([](HWND sheet) {
+        EXPECT_EQ(0, ::SendMessageA(sheet, PSM_HWNDTOINDEX,
+                                    ::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0), 0));
+        CModalWatch::Press(sheet, IDCANCEL);
+    });
     Click(IDOK);
+    ASSERT_TRUE(PumpUntil([this] { return m_modal.Seen() == 1; }));
     ASSERT_EQ(1u, m_answers.Shown().size());
     EXPECT_EQ(MessageCloseWithoutSaving(DataFile(), false), m_answers.Shown()[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2),

@@ -13,6 +13,7 @@
 #include "mainwnd/ShellLauncher.h"
 #include "store/Win32FileSystem.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/ModalWatch.h"
 
 // A shell that records what it was asked to launch, from whichever thread, and starts nothing.
 class CRecordingLauncher : public CShellLauncher {
@@ -77,6 +78,7 @@ protected:
 
     CTempFolder m_folder;
     CMessageBoxAnswers m_answers;
+    CModalWatch m_modal;
     CMemoryProfile m_profile;
     std::string m_strDataFile;
     CWin32FileSystem m_fileSystem;

@@ -91,7 +91,9 @@ TEST_F(MainWindow, RightClickUpdatesTheSelectedCount) {
 TEST_F(MainWindow, TruncatedFileKeepsEarlierRecordsAndSaysSo) {
     const std::string bytes = MakeDataFileBytes(10);
     WriteFileBytes(DataFile(), bytes.substr(0, bytes.size() - 20));
+    m_modal.Expect([](HWND sheet) { CModalWatch::Press(sheet, IDCANCEL); });
     Open();
+    ASSERT_TRUE(PumpUntil([this] { return m_modal.Seen() == 1; }));
     ASSERT_EQ(1u, m_answers.Shown().size());
     EXPECT_EQ("Could not read veltrim links from \"" + DataFile() + "\".",
               m_answers.Shown()[0].text);

@@ -1,0 +1,36 @@
+// CTitleCasePage: the words that title case leaves as they are spelled in the list. The list
+// replaces the engine's on OK or Apply when it was changed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "controls/SortedListBox.h"
+#include "framework/Edit.h"
+#include "framework/PropertySheet.h"
+#include "options/OptionsHost.h"
+
+class CTitleCasePage : public CPropertyPageRestore {
+public:
+    static constexpr int kMaxException = 75;
+
+    CTitleCasePage();
+    void SetLinksDlg(COptionsHost* host) { m_pLinksDlg = host; }
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnOK() override;
+
+private:
+    void Fill(const std::vector<std::string>& words);
+    void OnAdd();
+    void OnEdit();
+    void OnDelete();
+
+    CEdit m_editException;
+    CSortedListBox m_listExceptions;
+    COptionsHost* m_pLinksDlg = nullptr;
+    bool m_bChanged = false;
+};

@@ -39,7 +39,7 @@ CModalWatch::~CModalWatch() {
 }
 
 void CModalWatch::Press(HWND window, int id) {
-    ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
     ::PostMessageA(window, WM_NULL, 0, 0);
 }

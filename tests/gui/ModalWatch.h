@@ -25,8 +25,9 @@ public:
     std::size_t Pending() const { return m_expected.size(); }
     int Seen() const { return m_nSeen; }
 
-    // Presses a dialog or sheet button (IDOK, IDCANCEL) as the user would; the sheet's own loop
-    // notices that it ends only at the next message, which follows.
+    // Presses a dialog or sheet button (IDOK, IDCANCEL) as the user would, at once: a sheet that
+    // refuses to close is still open afterwards. The sheet's own loop notices that it ends only
+    // at the next message, which follows.
     static void Press(HWND window, int id);
     // Selects a page of a property sheet by its index.
     static void SelectPage(HWND sheet, int index);

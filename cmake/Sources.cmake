@@ -10,6 +10,13 @@ set(VELTRIM_CORE_SOURCES
     framework/PoolJob.cpp
     framework/ThreadJob.cpp
     framework/ThreadJobPool.cpp
+    import/BookmarkFileSource.cpp
+    import/BookmarkImport.cpp
+    import/BookmarkReader.cpp
+    import/CharacterReferences.cpp
+    import/ImportedLink.cpp
+    import/ImportPresses.cpp
+    import/ImportTexts.cpp
     mainwnd/LaunchJob.cpp
     mainwnd/LaunchTarget.cpp
     search/ExactMatcher.cpp

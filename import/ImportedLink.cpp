@@ -1,0 +1,21 @@
+// AddImportedLink: one record from a bookmark, its category into the category list.
+#include "import/ImportedLink.h"
+
+#include <new>
+
+#include "store/TextTrim.h"
+
+EImportedLink AddImportedLink(CLinkList& list, std::string_view title, std::string_view link,
+                              std::string_view category, const CDateTime& now) {
+    if (title.empty() && link.empty()) return EImportedLink::empty;
+    const std::string_view trimmed = TrimView(category);
+    if (!list.AddLinkItem(title, link, std::string_view(), trimmed, now, now))
+        return EImportedLink::outOfMemory;
+    try {
+        list.Categories().AddIfAbsent(trimmed);
+    } catch (const std::bad_alloc&) {
+        // The record stays; its category is simply not listed, which the list allows.
+        return EImportedLink::outOfMemory;
+    }
+    return EImportedLink::added;
+}

@@ -14,6 +14,9 @@ set(VELTRIM_CORE_SOURCES
     import/BookmarkImport.cpp
     import/BookmarkReader.cpp
     import/CharacterReferences.cpp
+    import/FileNamePattern.cpp
+    import/FinderTexts.cpp
+    import/FolderWalker.cpp
     import/ImportedLink.cpp
     import/ImportPresses.cpp
     import/ImportTexts.cpp
@@ -45,7 +48,8 @@ set(VELTRIM_CORE_SOURCES
     tools/UndoManager.cpp
 )
 
-# The file system of the native build (tests and benchmarks).
+# The file system and the folder listings of the native build (tests and benchmarks).
 set(VELTRIM_CORE_POSIX_SOURCES
+    import/PosixFolderLister.cpp
     store/PosixFileSystem.cpp
 )

@@ -191,8 +191,14 @@ bool CBookmarkReader::TagStartsWith(std::string_view tag, std::string_view prefi
 std::string CBookmarkReader::JoinFolderPath() const {
     std::string path;
     for (std::size_t i = 0; i < m_folders.size(); ++i) {
+        const std::string& name = m_folders[i];
+        if (path.size() + (i != 0 ? 1 : 0) + name.size() > categoryLimit) {
+            // Folders that do not fit are left out, and an outermost name too long is cut.
+            if (i == 0) path.assign(name, 0, categoryLimit);
+            break;
+        }
         if (i != 0) path += '|';
-        path += m_folders[i];
+        path += name;
     }
     return path;
 }

@@ -23,6 +23,10 @@ public:
     // A tag keeps at most this many bytes (an anchor's ICON attribute can be many kilobytes);
     // the rest up to its '>' is skipped.
     static constexpr std::size_t tagLimit = 1024;
+    // A category keeps at most this many bytes of its folder path. Every link in a folder gets
+    // the whole path, so without a limit a small file of deeply nested folders or very long
+    // folder names would fill the memory with copies of it.
+    static constexpr std::size_t categoryLimit = 1024;
     static constexpr std::size_t noLimit = static_cast<std::size_t>(-1);
 
     // Constructors
@@ -55,7 +59,8 @@ public:
     void ReadAnchorText(std::string& out);
     // True when `tag` starts with `prefix`, letters compared without regard to case.
     bool TagStartsWith(std::string_view tag, std::string_view prefix) const;
-    // The names of the open folders joined by '|', outermost first.
+    // The names of the open folders joined by '|', outermost first, as far as categoryLimit
+    // allows.
     std::string JoinFolderPath() const;
 
     // Attributes

@@ -20,8 +20,10 @@ bool IsBlank(char c) {
 }
 
 bool HasHighBytes(const std::string& text) {
-    return std::any_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    // No early exit: the compiler turns the loop into wide operations.
+    unsigned char bits = 0;
+    for (char c : text) bits |= static_cast<unsigned char>(c);
+    return (bits & 0x80) != 0;
 }
 
 }  // namespace
@@ -103,6 +105,7 @@ bool CBookmarkReader::FindMarker(std::string_view marker, bool readMore) {
         m_pos += length;
         return true;
     }
+    if (length == 1 && m_foldCount[m_fold[byte(0)]] == 1) return FindByte(marker[0]);
     if (length > kLongestMarker) return false;
     // For each prefix of the marker, the longest proper prefix that is also its suffix: after a
     // mismatch the scan goes on from there, so no occurrence is missed, even one that begins
@@ -130,6 +133,18 @@ bool CBookmarkReader::FindMarker(std::string_view marker, bool readMore) {
             while (matched > 0 && !EqualsFolded(c, byte(matched))) matched = border[matched - 1];
             if (EqualsFolded(c, byte(matched))) ++matched;
             if (matched == length) return true;
+        }
+        Refill();
+    }
+    return false;
+}
+
+bool CBookmarkReader::FindByte(char value) {
+    while (m_count != 0) {
+        const void* hit = std::memchr(m_block + m_pos, value, m_count - m_pos);
+        if (hit) {
+            m_pos = static_cast<std::size_t>(static_cast<const unsigned char*>(hit) - m_block) + 1;
+            return true;
         }
         Refill();
     }
@@ -297,7 +312,7 @@ bool CBookmarkReader::ImportAnchor(CLinkList& list, const CDateTime& now, std::s
     ReadAnchorText(m_strTitle);
     ToProgramText(m_strLink);
     ToProgramText(m_strTitle);
-    switch (AddImportedLink(list, m_strTitle, m_strLink, category, now)) {
+    switch (AddImportedLink(list, m_strTitle, m_strLink, category, now, &m_strListedCategory)) {
         case EImportedLink::added:
             ++outcome.imported;
             return true;

@@ -69,6 +69,8 @@ public:
 
 private:
     bool Refill();
+    // FindMarker for a one-byte marker that has no other case.
+    bool FindByte(char value);
     // ReadUntil without emptying `out` first; `limit` counts the bytes appended.
     bool AppendUntil(char delimiter, std::string& out, std::size_t limit);
     bool TestHeader();
@@ -103,7 +105,8 @@ private:
     std::vector<bool> m_listNamed;       // for each open list: its heading pushed a folder name
     std::string m_strHeading;            // the last heading's name until its list opens
     bool m_bHeadingPending = false;
-    std::string m_strCategory;  // JoinFolderPath() of m_folders
+    std::string m_strCategory;        // JoinFolderPath() of m_folders
+    std::string m_strListedCategory;  // the category list is known to hold it
 
     std::string m_strTag;  // scratch texts, kept to reuse their memory
     std::string m_strLink;

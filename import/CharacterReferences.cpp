@@ -1,6 +1,7 @@
 // Decoding of the character references that bookmark files use.
 #include "import/CharacterReferences.h"
 
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -47,32 +48,34 @@ char32_t ReferenceValue(std::string_view body) {
     return 0;
 }
 
-void AppendUtf8(std::string& out, char32_t value) {
+// Writes the character at `out` and returns the position after it. A character never takes more
+// bytes than the shortest reference that names it, so decoding can write over its own text.
+char* PutUtf8(char* out, char32_t value) {
     if (value < 0x80) {
-        out += static_cast<char>(value);
-        return;
+        *out++ = static_cast<char>(value);
+        return out;
     }
-    char bytes[4];
     std::size_t count;
     if (value < 0x800) {
-        bytes[0] = static_cast<char>(0xC0 | (value >> 6));
+        *out = static_cast<char>(0xC0 | (value >> 6));
         count = 2;
     } else if (value < 0x10000) {
-        bytes[0] = static_cast<char>(0xE0 | (value >> 12));
+        *out = static_cast<char>(0xE0 | (value >> 12));
         count = 3;
     } else {
-        bytes[0] = static_cast<char>(0xF0 | (value >> 18));
+        *out = static_cast<char>(0xF0 | (value >> 18));
         count = 4;
     }
     for (std::size_t i = 1; i < count; ++i)
-        bytes[i] = static_cast<char>(0x80 | ((value >> (6 * (count - 1 - i))) & 0x3F));
-    out.append(bytes, count);
+        out[i] = static_cast<char>(0x80 | ((value >> (6 * (count - 1 - i))) & 0x3F));
+    return out + count;
 }
 
-void AppendAnsi(std::string& out, char32_t value, const CTextConv& conv) {
+// The same in the code page: at most two bytes for one character there, and '?' for none.
+char* PutAnsi(char* out, char32_t value, const CTextConv& conv) {
     if (value < 0x80) {
-        out += static_cast<char>(value);
-        return;
+        *out++ = static_cast<char>(value);
+        return out;
     }
     std::u16string wide;
     if (value >= 0x10000) {
@@ -82,7 +85,13 @@ void AppendAnsi(std::string& out, char32_t value, const CTextConv& conv) {
     } else {
         wide += static_cast<char16_t>(value);
     }
-    out += conv.WideToAnsi(wide);
+    const std::string ansi = conv.WideToAnsi(wide);
+    if (ansi.empty() || ansi.size() > 2) {
+        *out++ = '?';
+        return out;
+    }
+    for (char c : ansi) *out++ = c;
+    return out;
 }
 
 }  // namespace
@@ -92,7 +101,9 @@ void DecodeCharacterReferences(std::string& text, bool utf8, const CTextConv& co
     constexpr std::size_t kLongest = kMaxDigits + 4;
     std::size_t at = text.find('&');
     if (at == std::string::npos) return;
-    std::string decoded(text, 0, at);
+    // Decoded in place: `out` never passes the position being read.
+    char* const begin = &text[0];
+    char* out = begin + at;
     while (at != std::string::npos) {
         // Only the next few bytes are searched for the ';', so a text full of '&' stays linear.
         const std::string_view after = std::string_view(text).substr(at + 1, kLongest);
@@ -101,16 +112,15 @@ void DecodeCharacterReferences(std::string& text, bool utf8, const CTextConv& co
             length != std::string_view::npos ? ReferenceValue(after.substr(0, length)) : 0;
         std::size_t next = at + 1;
         if (value != 0) {
-            if (utf8)
-                AppendUtf8(decoded, value);
-            else
-                AppendAnsi(decoded, value, conv);
-            next = at + 1 + length + 1;
+            out = utf8 ? PutUtf8(out, value) : PutAnsi(out, value, conv);
+            next += length + 1;
         } else {
-            decoded += '&';
+            *out++ = '&';
         }
         at = text.find('&', next);
-        decoded.append(text, next, (at == std::string::npos ? text.size() : at) - next);
+        const std::size_t end = at == std::string::npos ? text.size() : at;
+        std::memmove(out, begin + next, end - next);
+        out += end - next;
     }
-    text.swap(decoded);
+    text.resize(static_cast<std::size_t>(out - begin));
 }

@@ -6,13 +6,16 @@
 #include "store/TextTrim.h"
 
 EImportedLink AddImportedLink(CLinkList& list, std::string_view title, std::string_view link,
-                              std::string_view category, const CDateTime& now) {
+                              std::string_view category, const CDateTime& now,
+                              std::string* lastListed) {
     if (title.empty() && link.empty()) return EImportedLink::empty;
     const std::string_view trimmed = TrimView(category);
     if (!list.AddLinkItem(title, link, std::string_view(), trimmed, now, now))
         return EImportedLink::outOfMemory;
+    if (lastListed && *lastListed == trimmed) return EImportedLink::added;
     try {
         list.Categories().AddIfAbsent(trimmed);
+        if (lastListed) lastListed->assign(trimmed);
     } catch (const std::bad_alloc&) {
         // The record stays; its category is simply not listed, which the list allows.
         return EImportedLink::outOfMemory;

@@ -13,6 +13,8 @@ enum class EImportedLink {
 
 // Appends a record with the title and the address as read, an empty description, and the
 // category trimmed, which joins the category list when it is new; Added and Last Modified are
-// `now`.
+// `now`. `lastListed`, when given, holds the category that the previous call made sure of, so that
+// the links of one folder look the category list up once.
 EImportedLink AddImportedLink(CLinkList& list, std::string_view title, std::string_view link,
-                              std::string_view category, const CDateTime& now);
+                              std::string_view category, const CDateTime& now,
+                              std::string* lastListed = nullptr);

@@ -1,6 +1,7 @@
 // Appending one bookmark to the list of links.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "store/LinkList.h"
@@ -8,7 +9,7 @@
 enum class EImportedLink {
     added,
     empty,       // title and address both empty: nothing added, and the import ends there
-    outOfMemory  // nothing added
+    outOfMemory  // no record added (its category may have been listed)
 };
 
 // Appends a record with the title and the address as read, an empty description, and the

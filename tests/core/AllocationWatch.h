@@ -8,14 +8,6 @@
 #include <cstddef>
 
 #if defined(__SANITIZE_ADDRESS__)
-#define VELTRIM_HAVE_MALLOC_HOOKS 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELTRIM_HAVE_MALLOC_HOOKS 1
-#endif
-#endif
-
-#ifdef VELTRIM_HAVE_MALLOC_HOOKS
 // The sanitizer runtime's hook interface; GCC installs the runtime without its header.
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*,
                                                                             std::size_t),
@@ -27,7 +19,7 @@ namespace allocwatch {
 inline std::atomic<bool> g_watching{false};
 inline std::atomic<std::size_t> g_largest{0};
 
-#ifdef VELTRIM_HAVE_MALLOC_HOOKS
+#if defined(__SANITIZE_ADDRESS__)
 inline void OnMalloc(const volatile void*, std::size_t size) {
     if (!g_watching.load(std::memory_order_relaxed)) return;
     std::size_t largest = g_largest.load(std::memory_order_relaxed);

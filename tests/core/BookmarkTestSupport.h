@@ -1,4 +1,4 @@
-// Reading bookmark files from memory in the tests, and the records read as text.
+// Reading bookmark files from memory in the tests, and what was read as text.
 #pragma once
 
 #include <fstream>
@@ -25,13 +25,18 @@ inline CImportOutcome Read(std::string_view bytes, CLinkList& list, bool answer 
     });
 }
 
-// One line per record: title, link and category, each between brackets.
-inline std::string Records(const CLinkList& list) {
+// One line per record, "[title][link][category]"; with `categories`, then "--" and the category
+// list one name a line.
+inline std::string Records(const CLinkList& list, bool categories = false) {
     std::string text;
     for (std::size_t row = 0; row < list.GetCount(); ++row) {
         const CLinkItem& item = *list.GetAt(row);
         text += "[" + item.m_strTitle.str() + "][" + item.m_strLink.str() + "][" +
                 item.m_strCategory.str() + "]\n";
+    }
+    if (categories) {
+        text += "--\n";
+        for (const std::string& name : list.Categories().Names()) text += name + "\n";
     }
     return text;
 }

@@ -10,6 +10,16 @@ set(VELTRIM_CORE_SOURCES
     framework/PoolJob.cpp
     framework/ThreadJob.cpp
     framework/ThreadJobPool.cpp
+    import/BookmarkFileSource.cpp
+    import/BookmarkImport.cpp
+    import/BookmarkReader.cpp
+    import/CharacterReferences.cpp
+    import/FileNamePattern.cpp
+    import/FinderTexts.cpp
+    import/FolderWalker.cpp
+    import/ImportedLink.cpp
+    import/ImportPresses.cpp
+    import/ImportTexts.cpp
     mainwnd/LaunchJob.cpp
     mainwnd/LaunchTarget.cpp
     options/DataFileNames.cpp
@@ -39,7 +49,8 @@ set(VELTRIM_CORE_SOURCES
     tools/UndoManager.cpp
 )
 
-# The file system of the native build (tests and benchmarks).
+# The file system and the folder listings of the native build (tests and benchmarks).
 set(VELTRIM_CORE_POSIX_SOURCES
+    import/PosixFolderLister.cpp
     store/PosixFileSystem.cpp
 )

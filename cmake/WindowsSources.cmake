@@ -15,6 +15,7 @@ set(VELTRIM_WIN_SOURCES
     framework/PropertySheet.cpp
     framework/SubclassWindow.cpp
     framework/Window.cpp
+    import/Win32FolderLister.cpp
     mainwnd/LinksDlg.cpp
     mainwnd/LinksDlgData.cpp
     mainwnd/LinksDlgEditor.cpp

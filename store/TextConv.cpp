@@ -57,3 +57,49 @@ const CTextConv& TextConv() {
 void SetTextConv(const CTextConv* conv) {
     g_conv.store(conv);
 }
+
+std::u16string Utf8ToWide(std::string_view utf8) {
+    constexpr char16_t replacement = 0xFFFD;
+    std::u16string wide;
+    wide.reserve(utf8.size());
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char lead = byte(i);
+        if (lead < 0x80) {
+            wide += static_cast<char16_t>(lead);
+            ++i;
+            continue;
+        }
+        // The sequence's length, and the range of its second byte, which rules out overlong
+        // forms, surrogates and values above U+10FFFF.
+        std::size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+        if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+        if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+        char32_t value = lead & (0x7F >> length);
+        std::size_t taken = 1;
+        for (; taken < length && i + taken < utf8.size(); ++taken) {
+            const unsigned char next = byte(i + taken);
+            if (next < (taken == 1 ? low : 0x80) || next > (taken == 1 ? high : 0xBF)) break;
+            value = (value << 6) | (next & 0x3F);
+        }
+        i += taken;
+        // A sequence cut short counts once, however many of its bytes were there.
+        if (length == 0 || taken < length) {
+            wide += replacement;
+        } else if (value >= 0x10000) {
+            value -= 0x10000;
+            wide += static_cast<char16_t>(0xD800 + (value >> 10));
+            wide += static_cast<char16_t>(0xDC00 + (value & 0x3FF));
+        } else {
+            wide += static_cast<char16_t>(value);
+        }
+    }
+    return wide;
+}

@@ -5,12 +5,20 @@
 #include <string>
 #include <string_view>
 
+// UTF-8 to UTF-16 code units. What is not well-formed gives U+FFFD: once for a sequence cut short,
+// once for each byte that cannot start or continue one (overlong forms, surrogates, values above
+// U+10FFFF).
+std::u16string Utf8ToWide(std::string_view utf8);
+
 class CTextConv {
 public:
     virtual ~CTextConv() = default;
     // UTF-16 text (as code units) to the ANSI code page; characters without an ANSI form become
     // '?'.
     virtual std::string WideToAnsi(std::u16string_view wide) const;
+    // UTF-8 text to the ANSI code page, through UTF-16 and WideToAnsi; what is not well-formed
+    // UTF-8 becomes '?' like a character without an ANSI form.
+    std::string Utf8ToAnsi(std::string_view utf8) const { return WideToAnsi(Utf8ToWide(utf8)); }
     // The text with case folded, so that two texts that differ only in case give the same key.
     virtual std::string FoldCase(std::string_view text) const;
     // Case-insensitive equality of two ANSI texts (the combo box's exact-match rule).

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
@@ -12,48 +11,9 @@
 
 #include "store/ByteStream.h"
 #include "store/DataFile.h"
-
-#if defined(__SANITIZE_ADDRESS__)
-#define VELTRIM_HAVE_MALLOC_HOOKS 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELTRIM_HAVE_MALLOC_HOOKS 1
-#endif
-#endif
-
-#ifdef VELTRIM_HAVE_MALLOC_HOOKS
-// The sanitizer runtime's hook interface; GCC installs the runtime without its header.
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*,
-                                                                            std::size_t),
-                                                         void (*freeHook)(const volatile void*));
-#endif
+#include "tests/core/AllocationWatch.h"
 
 namespace {
-
-// The largest single allocation made while a load runs; the sanitizer's allocator reports every
-// allocation to the hook, so a length field that the reader trusted too far shows up here even
-// when the read fails right after the allocation.
-std::atomic<bool> g_watching{false};
-std::atomic<std::size_t> g_largestAllocation{0};
-
-#ifdef VELTRIM_HAVE_MALLOC_HOOKS
-void OnMalloc(const volatile void*, std::size_t size) {
-    if (!g_watching.load(std::memory_order_relaxed)) return;
-    std::size_t largest = g_largestAllocation.load(std::memory_order_relaxed);
-    while (size > largest && !g_largestAllocation.compare_exchange_weak(largest, size)) {
-    }
-}
-void OnFree(const volatile void*) {}
-
-bool InstallHooks() {
-    static const bool installed = __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree) != 0;
-    return installed;
-}
-#else
-bool InstallHooks() {
-    return false;
-}
-#endif
 
 const CDateTime kStamp(46023.5, CDateTime::valid);
 
@@ -222,11 +182,10 @@ bool IsCleanEnd(ELoadResult result) {
 // appends it to a list that already holds a record and a category.
 CLoadOutcome CheckVariant(const std::string& bytes, bool alsoThroughFile, bool appendToo) {
     CLinkList list;
-    g_largestAllocation = 0;
-    g_watching = true;
+    allocwatch::Start();
     CMemorySource source(bytes);
     const CLoadOutcome outcome = CDataFile::ReadBody(source, list);
-    g_watching = false;
+    const std::size_t largestAllocation = allocwatch::Stop();
 
     EXPECT_TRUE(IsCleanEnd(outcome.result)) << static_cast<int>(outcome.result);
     EXPECT_EQ(list.GetCount(), outcome.recordsAdded);
@@ -238,7 +197,7 @@ CLoadOutcome CheckVariant(const std::string& bytes, bool alsoThroughFile, bool a
     EXPECT_LE(textBytes, bytes.size());
     // Scratch texts may grow to twice a length and a category table to a few dozen bytes per
     // name; a trusted length field would ask for up to 4 GiB.
-    EXPECT_LE(g_largestAllocation.load(), 64 * bytes.size() + 65536);
+    EXPECT_LE(largestAllocation, 64 * bytes.size() + 65536);
 
     if (alsoThroughFile) {
         CPiecewiseInputFile file(bytes);
@@ -267,7 +226,7 @@ CLoadOutcome CheckVariant(const std::string& bytes, bool alsoThroughFile, bool a
 }  // namespace
 
 TEST(DataFileRobustness, EveryTruncationFailsCleanlyAndTheWholeSeedLoads) {
-    InstallHooks();
+    allocwatch::Install();
     for (const CSeed& seed : MakeSeeds()) {
         SCOPED_TRACE(seed.name);
         // Every prefix of the small files; about four hundred spread over the long one.
@@ -283,7 +242,7 @@ TEST(DataFileRobustness, EveryTruncationFailsCleanlyAndTheWholeSeedLoads) {
 }
 
 TEST(DataFileRobustness, RandomCorruptionsFailCleanly) {
-    InstallHooks();
+    allocwatch::Install();
     const std::vector<CSeed> seeds = MakeSeeds();
     std::mt19937 random(20260101);
     for (int variant = 0; variant < 12000; ++variant) {
@@ -296,12 +255,10 @@ TEST(DataFileRobustness, RandomCorruptionsFailCleanly) {
 
 TEST(DataFileRobustness, AllocationWatchSeesLargeAllocations) {
     // Without this, the limit on allocations above could pass by seeing nothing.
-    if (!InstallHooks()) GTEST_SKIP() << "allocation hooks need the sanitizer build";
-    g_largestAllocation = 0;
-    g_watching = true;
+    if (!allocwatch::Install()) GTEST_SKIP() << "allocation hooks need the sanitizer build";
+    allocwatch::Start();
     std::string large(1 << 20, 'x');
-    g_watching = false;
-    EXPECT_GE(g_largestAllocation.load(), large.size());
+    EXPECT_GE(allocwatch::Stop(), large.size());
 }
 
 // A great many category names in no order must be added with one sort, not one sorted insert

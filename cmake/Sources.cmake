@@ -35,6 +35,7 @@ set(VELTRIM_CORE_SOURCES
     store/TextTrim.cpp
     tools/DeleteAction.cpp
     tools/ModifyAction.cpp
+    tools/TitleCaser.cpp
     tools/UndoManager.cpp
 )
 

@@ -37,6 +37,7 @@ set(VELTRIM_CORE_SOURCES
     tools/ModifyAction.cpp
     tools/TitleCaser.cpp
     tools/UndoManager.cpp
+    tools/WordWrap.cpp
 )
 
 # The file system of the native build (tests and benchmarks).

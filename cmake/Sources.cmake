@@ -33,8 +33,11 @@ set(VELTRIM_CORE_SOURCES
     store/SavePressPolicy.cpp
     store/TextConv.cpp
     store/TextTrim.cpp
+    tools/ColumnSort.cpp
     tools/DeleteAction.cpp
     tools/ModifyAction.cpp
+    tools/MultiSortOrder.cpp
+    tools/SortState.cpp
     tools/TitleCaser.cpp
     tools/UndoManager.cpp
     tools/WordWrap.cpp

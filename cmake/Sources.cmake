@@ -44,9 +44,14 @@ set(VELTRIM_CORE_SOURCES
     store/SavePressPolicy.cpp
     store/TextConv.cpp
     store/TextTrim.cpp
+    tools/ColumnSort.cpp
     tools/DeleteAction.cpp
     tools/ModifyAction.cpp
+    tools/MultiSortOrder.cpp
+    tools/SortState.cpp
+    tools/TitleCaser.cpp
     tools/UndoManager.cpp
+    tools/WordWrap.cpp
 )
 
 # The file system and the folder listings of the native build (tests and benchmarks).

@@ -1,6 +1,7 @@
 // CompareNatural: natural order of two ANSI texts, digit runs by value.
 #include "store/CompareNatural.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -23,6 +24,12 @@ int Signed(char c) {
 std::size_t DigitRunEnd(std::string_view text, std::size_t pos) {
     while (pos < text.size() && IsDigit(text[pos])) ++pos;
     return pos;
+}
+
+// The key byte of a character: ASCII letters folded, and the signed 8-bit order of the bytes
+// made unsigned.
+unsigned char KeyByte(char c) {
+    return static_cast<unsigned char>(static_cast<unsigned char>(FoldAscii(c)) ^ 0x80);
 }
 
 // Compares two digit runs by value, however long they are: leading zeros are skipped, then the
@@ -67,4 +74,36 @@ int CompareNatural(std::string_view left, std::string_view right) {
     const int leftChar = l < left.size() ? Signed(left[l]) : 0;
     const int rightChar = r < right.size() ? Signed(right[r]) : 0;
     return leftChar - rightChar;
+}
+
+void NaturalKeyPrefix(std::string_view text, unsigned char* key, std::size_t size) {
+    // Digit runs compare by value, so a run becomes the byte of a digit (any digit orders the same
+    // against every other character), then its length without leading zeros (the longer number
+    // is the larger), then those digits. The end of the text orders as a zero byte.
+    constexpr std::size_t longRun = 255;
+    text = text.substr(0, text.find('\0'));
+    std::size_t k = 0;
+    const auto put = [&](unsigned char byte) {
+        if (k < size) key[k++] = byte;
+    };
+    std::size_t pos = 0;
+    while (k < size) {
+        if (pos == text.size()) {
+            put(KeyByte('\0'));
+            break;
+        }
+        if (!IsDigit(text[pos])) {
+            put(KeyByte(text[pos++]));
+            continue;
+        }
+        const std::size_t end = DigitRunEnd(text, pos);
+        while (pos < end && text[pos] == '0') ++pos;
+        put(KeyByte('0'));
+        // A run too long for its length byte ends the key: two such runs are left to
+        // CompareNatural.
+        put(static_cast<unsigned char>(std::min(end - pos, longRun)));
+        if (end - pos >= longRun) break;
+        while (pos < end) put(static_cast<unsigned char>(text[pos++]));
+    }
+    std::fill(key + k, key + size, 0);
 }

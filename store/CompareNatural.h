@@ -4,9 +4,16 @@
 // every ASCII character.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 int CompareNatural(std::string_view left, std::string_view right);
+
+// Writes the first `size` bytes of a sort key of `text` for this order. Where the keys of two
+// texts differ, the first differing byte, taken unsigned, orders the texts as CompareNatural
+// does; equal keys leave the order to CompareNatural. Sorts compare the keys first, so that most
+// comparisons read neither the records nor their texts.
+void NaturalKeyPrefix(std::string_view text, unsigned char* key, std::size_t size);
 
 // Comparator object for the sorted controls; the owner may replace it with another.
 class CNaturalComparator {

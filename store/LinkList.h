@@ -5,11 +5,13 @@
 // model for that state, so the selection moves with its records however rows are reordered.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "store/CategoryList.h"
@@ -57,6 +59,29 @@ public:
     std::vector<ItemPtr> DeleteItems(const std::vector<const CLinkItem*>& items);
     // Frees every record and removes every row.
     void FreeAll();
+    // Sorts the rows stably by a key made once for each record: `keyOf(record)` gives the key
+    // and `less(a, b)` orders two keys. Each row's selection moves with its record. Running out
+    // of memory throws std::bad_alloc with the rows unchanged.
+    template <typename KeyOf, typename Less>
+    void SortByKey(const KeyOf& keyOf, const Less& less) {
+        using Key = decltype(keyOf(std::declval<const CLinkItem&>()));
+        std::vector<std::pair<Key, std::size_t>> keyed;
+        keyed.reserve(m_rows.size());
+        for (std::size_t row = 0; row < m_rows.size(); ++row)
+            keyed.emplace_back(keyOf(static_cast<const CLinkItem&>(*m_rows[row].item)), row);
+        std::stable_sort(keyed.begin(), keyed.end(),
+                         [&less](const auto& a, const auto& b) { return less(a.first, b.first); });
+        std::vector<CRow> sorted;
+        sorted.reserve(m_rows.size());
+        for (const auto& entry : keyed) sorted.push_back(std::move(m_rows[entry.second]));
+        m_rows.swap(sorted);
+    }
+    // Sorts the rows stably by an order of records: `less(a, b)` is true when a goes before b.
+    template <typename Less>
+    void Sort(const Less& less) {
+        SortByKey([](const CLinkItem& item) { return &item; },
+                  [&less](const CLinkItem* a, const CLinkItem* b) { return less(*a, *b); });
+    }
     // Renames categories in the records: every category equal (case-sensitively) to a key becomes
     // the mapped name. Empties the map; returns true when it was not empty.
     bool RenameCategories(std::map<std::string, std::string>& oldToNew);

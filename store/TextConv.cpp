@@ -1,12 +1,20 @@
 // CTextConv: the portable conversions (Latin-1, ASCII case) and the instance in force.
 #include "store/TextConv.h"
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
 
+bool IsAsciiUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+bool IsAsciiLower(char c) {
+    return c >= 'a' && c <= 'z';
+}
+
 char FoldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return IsAsciiUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 bool IsHighSurrogate(char16_t c) {
@@ -47,6 +55,32 @@ std::string CTextConv::FoldCase(std::string_view text) const {
     std::string folded(text);
     for (char& c : folded) c = FoldAscii(c);
     return folded;
+}
+
+bool CTextConv::IsAlphaNumeric(char c) const {
+    return IsAsciiUpper(c) || IsAsciiLower(c) || (c >= '0' && c <= '9');
+}
+
+bool CTextConv::IsUpper(char c) const {
+    return IsAsciiUpper(c);
+}
+
+char CTextConv::ToUpper(char c) const {
+    return IsAsciiLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+char CTextConv::ToLower(char c) const {
+    return FoldAscii(c);
+}
+
+int CTextConv::CompareNoCase(std::string_view a, std::string_view b) const {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto left = static_cast<unsigned char>(FoldAscii(a[i]));
+        const auto right = static_cast<unsigned char>(FoldAscii(b[i]));
+        if (left != right) return left - right;
+    }
+    return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
 
 const CTextConv& TextConv() {

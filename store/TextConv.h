@@ -1,5 +1,6 @@
 // CTextConv: conversions that depend on the system's ANSI code page. The Windows program uses the
-// code page's own tables; the portable one treats ANSI as Latin-1 and folds ASCII case only.
+// code page's own tables; the portable one treats ANSI as Latin-1 and knows the letters, digits
+// and case of ASCII only.
 #pragma once
 
 #include <string>
@@ -25,6 +26,14 @@ public:
     bool EqualNoCase(std::string_view a, std::string_view b) const {
         return FoldCase(a) == FoldCase(b);
     }
+    // Character classes and case of one byte of the code page.
+    virtual bool IsAlphaNumeric(char c) const;
+    virtual bool IsUpper(char c) const;
+    virtual char ToUpper(char c) const;
+    virtual char ToLower(char c) const;
+    // Case-insensitive order of two texts, digits compared as characters: negative, zero or
+    // positive. The portable order compares bytes with ASCII letters folded to lower case.
+    virtual int CompareNoCase(std::string_view a, std::string_view b) const;
 };
 
 // The conversions in force for the process; the Windows program installs its own at start-up.

@@ -24,3 +24,34 @@ std::string CWin32TextConv::FoldCase(std::string_view text) const {
         ::CharLowerBuffA(&folded[0], static_cast<DWORD>(folded.size()));
     return folded;
 }
+
+bool CWin32TextConv::IsAlphaNumeric(char c) const {
+    return ::IsCharAlphaNumericA(c) != FALSE;
+}
+
+bool CWin32TextConv::IsUpper(char c) const {
+    return ::IsCharUpperA(c) != FALSE;
+}
+
+// One byte at a time through the buffer forms: CharUpperA and CharLowerA would take a single
+// character only in the low word of a pointer argument.
+char CWin32TextConv::ToUpper(char c) const {
+    ::CharUpperBuffA(&c, 1);
+    return c;
+}
+
+char CWin32TextConv::ToLower(char c) const {
+    ::CharLowerBuffA(&c, 1);
+    return c;
+}
+
+int CWin32TextConv::CompareNoCase(std::string_view a, std::string_view b) const {
+    if (a.size() <= INT_MAX && b.size() <= INT_MAX) {
+        const int result =
+            ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                             static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
+        if (result != 0) return result - CSTR_EQUAL;
+    }
+    // The comparison failed: the portable order keeps the sort consistent.
+    return CTextConv::CompareNoCase(a, b);
+}

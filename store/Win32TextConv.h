@@ -7,4 +7,9 @@ class CWin32TextConv : public CTextConv {
 public:
     std::string WideToAnsi(std::u16string_view wide) const override;
     std::string FoldCase(std::string_view text) const override;
+    bool IsAlphaNumeric(char c) const override;
+    bool IsUpper(char c) const override;
+    char ToUpper(char c) const override;
+    char ToLower(char c) const override;
+    int CompareNoCase(std::string_view a, std::string_view b) const override;
 };

@@ -14,6 +14,20 @@ int Sign(int value) {
     return (value > 0) - (value < 0);
 }
 
+// Every text of up to three characters over a small alphabet of digits, letters of both cases,
+// punctuation and a high byte.
+std::vector<std::string> SmallTexts() {
+    const std::string alphabet = "01a9B_\xE9";
+    std::vector<std::string> texts = {""};
+    for (std::size_t from = 0, length = 1; length <= 3; ++length) {
+        const std::size_t to = texts.size();
+        for (std::size_t i = from; i < to; ++i)
+            for (char c : alphabet) texts.push_back(texts[i] + c);
+        from = to;
+    }
+    return texts;
+}
+
 }  // namespace
 
 TEST(CompareNatural, DigitRunsCompareByValue) {
@@ -68,14 +82,7 @@ TEST(CompareNatural, ZeroByteEndsTheText) {
 // Sorting needs a consistent order: every pair of texts over a small alphabet must compare as
 // their places in the sorted sequence say.
 TEST(CompareNatural, IsAConsistentOrder) {
-    const std::string alphabet = "01a9B_\xE9";
-    std::vector<std::string> texts = {""};
-    for (std::size_t from = 0, length = 1; length <= 3; ++length) {
-        const std::size_t to = texts.size();
-        for (std::size_t i = from; i < to; ++i)
-            for (char c : alphabet) texts.push_back(texts[i] + c);
-        from = to;
-    }
+    std::vector<std::string> texts = SmallTexts();
     std::stable_sort(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) {
         return CompareNatural(a, b) < 0;
     });
@@ -86,4 +93,30 @@ TEST(CompareNatural, IsAConsistentOrder) {
         for (std::size_t j = 0; j < texts.size(); ++j)
             ASSERT_EQ(Sign(rank[i] - rank[j]), Sign(CompareNatural(texts[i], texts[j])))
                 << "'" << texts[i] << "' vs '" << texts[j] << "'";
+}
+
+// Sorts decide on key prefixes where they differ: there they must order the texts as
+// CompareNatural does, cut short anywhere, and a key longer than the texts must tell every
+// difference.
+TEST(CompareNatural, KeyPrefixesAgreeWithTheOrder) {
+    std::vector<std::string> texts = SmallTexts();
+    for (std::string run : {std::string(254, '9'), std::string(255, '7'), std::string(300, '7')})
+        texts.insert(texts.end(), {run, "00" + run, run + "1", "a" + run + "b"});
+    for (std::size_t size : {1, 2, 5, 300}) {
+        std::vector<std::string> keys;
+        for (const std::string& text : texts) {
+            std::string key(size, '\0');
+            NaturalKeyPrefix(text, reinterpret_cast<unsigned char*>(&key[0]), size);
+            keys.push_back(key);
+        }
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            for (std::size_t j = 0; j < texts.size(); ++j) {
+                const int byKey = Sign(keys[i].compare(keys[j]));
+                if (byKey == 0 && (size < 300 || texts[i].size() > 8 || texts[j].size() > 8))
+                    continue;
+                ASSERT_EQ(Sign(CompareNatural(texts[i], texts[j])), byKey)
+                    << size << ": '" << texts[i] << "' vs '" << texts[j] << "'";
+            }
+        }
+    }
 }

@@ -21,6 +21,7 @@ set(VELTRIM_WIN_SOURCES
     mainwnd/LinksDlgEditor.cpp
     mainwnd/LinksDlgMenu.cpp
     mainwnd/LinksDlgOptions.cpp
+    mainwnd/LinksDlgTools.cpp
     mainwnd/LinksDlgSearch.cpp
     mainwnd/LinksDlgView.cpp
     mainwnd/LinkListView.cpp
@@ -35,5 +36,7 @@ set(VELTRIM_WIN_SOURCES
     options/TitleCasePage.cpp
     store/Win32FileSystem.cpp
     store/Win32TextConv.cpp
+    tools/MultiColumnSortDlg.cpp
     tools/UndoPreviewDlg.cpp
+    tools/WordWrapper.cpp
 )

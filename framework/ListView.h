@@ -56,6 +56,21 @@ public:
         SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), flags);
     }
     void DeleteAllItems() { SendMessage(LVM_DELETEALLITEMS); }
+    // A row with a text of its own (not an owner-data list).
+    int InsertItem(int index, const char* text, LPARAM data = 0) {
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = index;
+        item.pszText = const_cast<char*>(text);
+        item.lParam = data;
+        return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    }
+    void SetItemText(int index, int column, const char* text) {
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = const_cast<char*>(text);
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    }
     // item -1 applies the state to every row.
     void SetItemState(int item, UINT state, UINT mask) {
         LVITEMA lvi = {};

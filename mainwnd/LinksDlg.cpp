@@ -44,6 +44,10 @@ CLinksDlg::CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& c
     m_hIcon = ::LoadIconA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_hAccel = ::LoadAcceleratorsA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
     LoadSettings(m_profile, m_settings);
+    m_titleCaser.SetExceptions(
+        m_settings.m_titleCaseExceptions.value_or(CTitleCaser::GetDefaultExceptions()));
+    // The engine exists for the run: its list is what the settings save.
+    m_settings.m_titleCaseExceptions = m_titleCaser.GetExceptions();
     m_launchJobs = std::make_unique<CThreadJobPool>([this] {
         return std::make_unique<CLaunchJob>(
             m_launcher, [this](const std::string& message) { PostJobMessage(message); });

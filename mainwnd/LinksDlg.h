@@ -8,6 +8,7 @@
 #include <shellapi.h>
 
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -38,6 +39,8 @@
 #include "store/ExitSave.h"
 #include "store/FileSystem.h"
 #include "store/LinkList.h"
+#include "tools/SortState.h"
+#include "tools/TitleCaser.h"
 #include "tools/UndoManager.h"
 
 class CLinksDlg : public CDialog, public COptionsHost {
@@ -180,6 +183,16 @@ private:
     void OnLaunch();
     void OnDropFiles(HDROP drop);
     void OnOptions();
+    void OnColumnClick(int column);
+    void OnMultiColumnSort();
+    // Sorts the model's rows with `sort`, the focus, the selection mark and the editor following
+    // their records, and marks the list changed.
+    void SortRows(const std::function<void()>& sort);
+    void OnTitleCase();
+    void OnWordWrap();
+    // Converts the editor's Title (or Description) field when fewer than two rows are selected,
+    // and otherwise the Title (Description) of every selected record.
+    void ApplyToTexts(bool titles, const std::function<std::string(std::string_view)>& convert);
     // Runs the options sheet (on the Saving page when asked) and takes its values on OK.
     void RunOptions(bool savingPage);
     // Asks for the options sheet on the Saving page after a failure of the current data file,
@@ -291,6 +304,8 @@ private:
     bool m_bPrevKeyAlt = false;
     bool m_bPreview = false;
     std::unique_ptr<CUndoManager> m_pUndoManager;
+    CTitleCaser m_titleCaser;
+    CSortState m_sortState;
     // Worker-thread jobs: launching links, searching, and the automatic save.
     std::unique_ptr<CThreadJobPool> m_launchJobs;
     CSaveJob m_saveJob;

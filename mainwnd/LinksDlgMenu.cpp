@@ -75,6 +75,15 @@ bool CLinksDlg::OnSysCommand(UINT command) {
         case IDM_PREVIEW:
             OnActivatePreview();
             return true;
+        case IDM_MULTI_SORT:
+            OnMultiColumnSort();
+            return true;
+        case IDM_TITLE_CASE:
+            OnTitleCase();
+            return true;
+        case IDM_WORD_WRAP:
+            OnWordWrap();
+            return true;
         default:
             // The platform's own commands, and those whose windows the program does not have yet.
             return false;

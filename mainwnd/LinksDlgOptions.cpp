@@ -135,15 +135,3 @@ void CLinksDlg::SetNumberFormat(bool useSeparator, char separator) {
     UpdateLinkCount();
     UpdateSelectedCount();
 }
-
-std::vector<std::string> CLinksDlg::GetTitleCaseExceptions() const {
-    return m_settings.m_titleCaseExceptions.value_or(std::vector<std::string>());
-}
-
-void CLinksDlg::SetTitleCaseExceptions(const std::vector<std::string>& exceptions) {
-    m_settings.m_titleCaseExceptions = exceptions;
-}
-
-std::vector<std::string> CLinksDlg::GetDefaultTitleCaseExceptions() const {
-    return {};
-}

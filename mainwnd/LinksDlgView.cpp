@@ -255,6 +255,10 @@ bool CLinksDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
         case LVN_GETDISPINFOA:
             OnGetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(header));
             return true;
+        case LVN_COLUMNCLICK:
+            OnColumnClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+            result = 0;
+            return true;
         case LVN_ITEMCHANGED:
             OnItemChanged(reinterpret_cast<NMLISTVIEW*>(header));
             return true;

@@ -10,6 +10,7 @@
 #define IDD_MISC 135
 #define IDD_TITLE_CASE 139
 #define IDD_NUMBERS 146
+#define IDD_MULTI_SORT 134
 
 // Icons, accelerators, strings
 #define IDR_MAINFRAME 128
@@ -111,3 +112,10 @@
 #define IDC_RESTORE_PLACEMENT 1082
 #define IDC_MOVE_SAVE 1091
 #define IDC_SAVE_WIDTHS 1101
+
+// Controls of the Multi-Column Sorting window
+#define IDC_SORT_LIST 1039
+#define IDC_MOVE_UP 1041
+#define IDC_MOVE_DOWN 1042
+#define IDC_REVERSE 1043
+#define IDC_RESET 1044

@@ -15,7 +15,7 @@ class CModalWatch {
 public:
     using Action = std::function<void(HWND window)>;
 
-    explicit CModalWatch(std::vector<std::string> captions = {"Options"});
+    explicit CModalWatch(std::vector<std::string> captions = {"Options", "Multi-Column Sorting"});
     ~CModalWatch();
     CModalWatch(const CModalWatch&) = delete;
     CModalWatch& operator=(const CModalWatch&) = delete;

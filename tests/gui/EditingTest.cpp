@@ -310,6 +310,7 @@ TEST_F(Editing, LeavingAChangedRecordSavesItIntoThatRecord) {
 TEST_F(Editing, LaunchRefusesAnEmptyLink) {
     Open();
     Type(IDC_LINK, "   ");
+    m_answers.Queue(IDOK);
     Click(IDC_LAUNCH);
     ASSERT_EQ(1u, m_answers.Shown().size());
     EXPECT_EQ("Please put a link or full filename into the Link field.", m_answers.Shown()[0].text);

@@ -6,7 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "framework/MessageBox.h"
 #include "store/ByteStream.h"
 #include "store/DataFile.h"
 
@@ -46,21 +45,6 @@ std::vector<std::string> CTempFolder::List() const {
     ::FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
-}
-
-CMessageBoxAnswers::CMessageBoxAnswers() {
-    SetMessageBoxHandler(
-        [this](HWND, const std::string& text, const std::string& caption, UINT type) {
-            m_shown.push_back({text, caption, type});
-            if (m_answers.empty()) return IDOK;
-            const int answer = m_answers.front();
-            m_answers.pop_front();
-            return answer;
-        });
-}
-
-CMessageBoxAnswers::~CMessageBoxAnswers() {
-    SetMessageBoxHandler(nullptr);
 }
 
 std::string ReadFileBytes(const std::string& path) {

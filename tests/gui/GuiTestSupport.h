@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/MessageBox.h"
 #include "store/LinkList.h"
 
 // A folder of its own under the system's temporary folder, removed with its files at the end.
@@ -33,12 +34,13 @@ struct CShownMessage {
     UINT type;
 };
 
-// Answers the program's message boxes in order with the queued answers (IDOK when none is
-// queued) and records each one.
+// Answers the program's message boxes in order with the queued answers, and records each one. A
+// box with no answer queued fails the running test (queue IDOK for a notice). Defined in
+// MessageBoxAnswers.cpp: only the GoogleTest program links it.
 class CMessageBoxAnswers {
 public:
     CMessageBoxAnswers();
-    ~CMessageBoxAnswers();
+    ~CMessageBoxAnswers() { SetMessageBoxHandler(nullptr); }
     void Queue(int answer) { m_answers.push_back(answer); }
     const std::vector<CShownMessage>& Shown() const { return m_shown; }
 

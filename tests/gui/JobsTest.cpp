@@ -55,6 +55,7 @@ TEST_F(Jobs, LaunchingAMissingFileSaysItWasNotFound) {
     Open();
     const std::string missing = m_folder.File("missing.txt");
     Type(IDC_LINK, missing);
+    m_answers.Queue(IDOK);
     Click(IDC_LAUNCH);
     ASSERT_TRUE(PumpUntil([this] { return !m_answers.Shown().empty(); }));
     EXPECT_EQ("Could not open \"" + missing + "\".  This item was not found.",

@@ -91,6 +91,7 @@ TEST_F(MainWindow, RightClickUpdatesTheSelectedCount) {
 TEST_F(MainWindow, TruncatedFileKeepsEarlierRecordsAndSaysSo) {
     const std::string bytes = MakeDataFileBytes(10);
     WriteFileBytes(DataFile(), bytes.substr(0, bytes.size() - 20));
+    m_answers.Queue(IDOK);
     Open();
     ASSERT_EQ(1u, m_answers.Shown().size());
     EXPECT_EQ("Could not read veltrim links from \"" + DataFile() + "\".",
@@ -103,6 +104,7 @@ TEST_F(MainWindow, TruncatedFileKeepsEarlierRecordsAndSaysSo) {
 TEST_F(MainWindow, MissingNamedFileIsReportedWithItsPathCut) {
     Open();
     const std::string longPath = "C:\\" + std::string(300, 'x') + ".dat";
+    m_answers.Queue(IDOK);
     EXPECT_FALSE(m_dlg->LoadDataFile(longPath));
     ASSERT_EQ(1u, m_answers.Shown().size());
     EXPECT_EQ("Could not find data file \"" + longPath.substr(0, 259) + "\".",
@@ -115,6 +117,7 @@ TEST_F(MainWindow, FailedWriteLeavesThePreviousFileWhole) {
     Open();
     // A folder where the temporary file would go makes the write fail even for an administrator.
     ASSERT_TRUE(::CreateDirectoryA((DataFile() + ".tmp").c_str(), nullptr));
+    m_answers.Queue(IDOK);
     EXPECT_FALSE(m_dlg->SaveDataFile());
     ASSERT_EQ(1u, m_answers.Shown().size());
     EXPECT_EQ("Could not save veltrim links into \"" + DataFile() + "\".",

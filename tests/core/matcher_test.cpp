@@ -8,7 +8,7 @@
 
 #include "search/ExactMatcher.h"
 #include "search/TypoMatcher.h"
-#include "tests/core/TightText.h"
+#include "tests/core/TestSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "search/Wildcards.h"
-#include "tests/core/TightText.h"
+#include "tests/core/TestSupport.h"
 
 namespace {
 

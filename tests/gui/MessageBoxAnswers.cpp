@@ -7,7 +7,7 @@
 CMessageBoxAnswers::CMessageBoxAnswers() {
     SetMessageBoxHandler(
         [this](HWND, const std::string& text, const std::string& caption, UINT type) {
-            m_shown.push_back({text, caption, type});
+            m_shown.push_back({text, caption, type, ::GetCurrentThreadId()});
             if (m_answers.empty()) {
                 ADD_FAILURE() << "unexpected message box: " << text;
                 return IDOK;

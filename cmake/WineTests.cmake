@@ -1,6 +1,6 @@
 # The tests of the Windows program, run under Wine. They share one private prefix (its registry
 # and Documents folder), so they run one at a time.
-set(VELTRIM_GUI_SUITES MainWindow Leaving Editing WindowState Jobs Searching EndToEnd Registry Placement SortedControls
+set(VELTRIM_GUI_SUITES MainWindow Leaving Editing WindowState Jobs Searching EndToEnd Registry SortedControls
     Dialog FileHandle)
 foreach(suite ${VELTRIM_GUI_SUITES})
     add_test(NAME gui.${suite}

@@ -1,6 +1,5 @@
 // Shared by the native and the Wine tests (portable, without GoogleTest): a temporary folder per
-// test, whole files, data-file bytes built piece by piece, and texts that end where their view
-// ends.
+// test, whole files, data-file bytes built piece by piece, tables written as text, tight texts.
 #pragma once
 
 #include <algorithm>

@@ -16,7 +16,5 @@ TEST(NumberFormatter, GroupsOfThreeFromTheRightNothingBelowZeroAndStrayPercentSi
     EXPECT_EQ("Delete 1 500 items?",
               FormatCount("Delete %s item%s?", 1500, CNumberFormatter(true, ' ')));
     EXPECT_EQ("100% of 3 files %d%n", FormatCount("100% of %s file%s %d%n", 3, CNumberFormatter()));
-    EXPECT_EQ("Found 1 file in %s second%s.",
-              FormatCount("Found %s file%s in %s second%s.", 1, CNumberFormatter()));
     EXPECT_EQ("ends with %", FormatCount("ends with %", 5, CNumberFormatter()));
 }

@@ -75,7 +75,7 @@ TEST(Settings, SaveThenLoadKeepsEveryMemberAndAnEmptyProfileGivesTheDefaults) {
         EXPECT_NE(defaults[i], changed[i]);
         EXPECT_EQ(changed[i], loaded[i]);
     }
-    // The data file list is kept when the profile has none.
+    // An empty profile gives every default, from any values, but keeps the data file list.
     CSettings expected;
     expected.m_listDataFiles = Changed().m_listDataFiles;
     EXPECT_EQ(Show(expected), Show(Loaded(CMemoryProfile(), Changed())));

@@ -100,7 +100,6 @@ TEST_F(Dialog, OwnerIsActiveAgainWhenAModalDialogCloses) {
     EXPECT_TRUE(activeDuring && activeDuring != m_hOwner);
     EXPECT_EQ(m_hOwner, ::GetActiveWindow());
     EXPECT_EQ(m_hOwner, ::GetForegroundWindow());
-    EXPECT_TRUE(::IsWindowEnabled(m_hOwner));
 }
 
 // A standard exception from a modal dialog, and another from a modeless one: the window going

@@ -1,5 +1,4 @@
-// Lists whose records are titled "0", "1", ... in row order, and their titles as one text, for
-// the tests of row operations.
+// Lists whose records are titled "0", "1", ... in row order, and their titles as one text.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,68 +1,29 @@
+// What Save takes from the editor's fields, when Save presses write the file, and the Category
+// field after New.
 #include <gtest/gtest.h>
 
 #include "store/CategoryList.h"
 #include "store/EditorSave.h"
 #include "store/NewCategory.h"
 #include "store/SavePressPolicy.h"
-#include "store/TextTrim.h"
 
-namespace {
-
-CEditorSave SaveDescription(const char* description, bool moveToTitle, bool moveToLink) {
-    return CEditorSave("", "", description, "", moveToTitle, moveToLink);
-}
-
-}  // namespace
-
-TEST(TextTrim, RemovesTheSixSpacesAtBothEndsOnly) {
-    EXPECT_EQ("a \t b", TrimText(" \t\r\n\v\fa \t b\f\v\n\r\t "));
-    EXPECT_EQ("", TrimText(" \r\n "));
-    // A no-break space of the ANSI code page is text.
-    EXPECT_EQ("\xA0x\xA0", TrimText("\xA0x\xA0"));
-}
-
-TEST(EditorSave, BothMovesTakeFirstAndLastDescriptionLinesTrimmed) {
-    const CEditorSave save = SaveDescription("A\r\nB\r\nC", true, true);
-    ASSERT_TRUE(save.HasContent());
-    EXPECT_EQ("A|C|B", save.GetTitle() + "|" + save.GetLink() + "|" + save.GetDescription());
-    EXPECT_TRUE(save.IsTitleMoved() && save.IsLinkMoved());
-
-    const CEditorSave spaced(" ", "\t", " First \r\n\r\n middle \r\n http://x \r\n", " News ", true,
-                             true);
-    EXPECT_EQ("First|http://x|middle|News", spaced.GetTitle() + "|" + spaced.GetLink() + "|" +
-                                                spaced.GetDescription() + "|" +
-                                                spaced.GetCategory());
-}
-
-TEST(EditorSave, OneLineMovesNothingAndATrailingBreakIsTrimmedAway) {
-    const CEditorSave oneLine = SaveDescription("Only one line", true, true);
-    EXPECT_EQ("", oneLine.GetTitle() + oneLine.GetLink());
-    EXPECT_FALSE(oneLine.IsTitleMoved() || oneLine.IsLinkMoved());
-
-    const CEditorSave trailing = SaveDescription("Only line\r\n", false, true);
-    EXPECT_EQ("", trailing.GetLink());
-    EXPECT_FALSE(trailing.IsLinkMoved());
-    EXPECT_EQ("Only line", trailing.GetDescription());
-    // The Description is trimmed before its last line is taken: the last line with text moves.
-    EXPECT_EQ("B", SaveDescription("A\r\nB\r\n", false, true).GetLink());
-}
-
-TEST(EditorSave, LoneCrAndLfEndLinesAndTheLaterBreakIsTheLast) {
-    const CEditorSave crLast = SaveDescription("A\nB\rC", false, true);
-    EXPECT_EQ("C", crLast.GetLink());
-    EXPECT_EQ("A\nB", crLast.GetDescription());
-    // The last-line move works on what the first-line move left.
-    const CEditorSave twoLines = SaveDescription("A\rB", true, true);
-    EXPECT_EQ("A|B|",
-              twoLines.GetTitle() + "|" + twoLines.GetLink() + "|" + twoLines.GetDescription());
-}
-
-TEST(EditorSave, FilledFieldsOptionsOffAndBlankFields) {
-    const CEditorSave filled("T", "L", "A\r\nB", "", true, true);
-    EXPECT_EQ("T|L|A\r\nB",
-              filled.GetTitle() + "|" + filled.GetLink() + "|" + filled.GetDescription());
-    EXPECT_EQ("A\r\nB", SaveDescription("A\r\nB", false, false).GetDescription());
-
+// The fields are trimmed of the six spaces (a no-break space is text), the Description before
+// its lines are taken. With the options on, the first and the last line of the Description move
+// into an empty Title and an empty Link; a lone CR or LF ends a line too.
+TEST(EditorSave, FieldsAreTrimmedAndDescriptionLinesMoveIntoEmptyTitleAndLink) {
+    const auto saved = [](const char* title, const char* description, bool toTitle, bool toLink) {
+        const CEditorSave save(title, "", description, " \t\r\n\v\f\xA0 c \xA0\f", toTitle, toLink);
+        return save.GetTitle() + "|" + save.GetLink() + "|" + save.GetDescription() + "|" +
+               save.GetCategory() + (save.IsTitleMoved() ? "*" : "") +
+               (save.IsLinkMoved() ? "*" : "");
+    };
+    EXPECT_EQ("A|C|B|\xA0 c \xA0**", saved("", "A\r\nB\r\nC", true, true));
+    EXPECT_EQ("First|http://x|middle|\xA0 c \xA0**",
+              saved(" ", " First \r\n\r\n middle \r\n http://x \r\n", true, true));
+    EXPECT_EQ("||Only one line|\xA0 c \xA0", saved("", "Only one line\r\n", true, true));
+    EXPECT_EQ("|C|A\nB|\xA0 c \xA0*", saved("", "A\nB\rC", false, true));
+    EXPECT_EQ("T|B|A|\xA0 c \xA0*", saved("T", "A\r\nB", true, true));
+    EXPECT_EQ("||A\r\nB|\xA0 c \xA0", saved("", "A\r\nB", false, false));
     const CEditorSave blank(" \t", "\r\n", "\v\f ", "New category", true, true);
     EXPECT_FALSE(blank.HasContent());
     EXPECT_EQ("", blank.GetCategory());
@@ -70,45 +31,29 @@ TEST(EditorSave, FilledFieldsOptionsOffAndBlankFields) {
 
 TEST(SavePressPolicy, LimitFiveWritesOnTheFifthPressAndRestartsOnlyAfterASuccess) {
     const CSavePressPolicy policy(true, 5);
-    int presses = 0;
-    for (int i = 1; i <= 4; ++i) {
-        const CSavePressPolicy::CPress press = policy.Press(presses);
-        EXPECT_FALSE(press.m_bWriteNow);
-        EXPECT_TRUE(press.m_bModified);
-        presses = press.m_nSavePresses;
+    CSavePressPolicy::CPress press;
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_FALSE((press = policy.Press(press.m_nSavePresses)).m_bWriteNow);
+    for (const bool written : {false, true}) {
+        press = policy.Press(press.m_nSavePresses);
+        ASSERT_TRUE(press.m_bWriteNow);
+        CSavePressPolicy::WriteFinished(press, written);
+        EXPECT_EQ(written ? 0 : 5, press.m_nSavePresses);
+        EXPECT_EQ(!written, press.m_bModified);
     }
-    CSavePressPolicy::CPress fifth = policy.Press(presses);
-    ASSERT_TRUE(fifth.m_bWriteNow);
-    CSavePressPolicy::WriteFinished(fifth, false);
-    EXPECT_EQ(5, fifth.m_nSavePresses);
-    EXPECT_TRUE(fifth.m_bModified);
-
-    CSavePressPolicy::CPress sixth = policy.Press(fifth.m_nSavePresses);
-    ASSERT_TRUE(sixth.m_bWriteNow);
-    CSavePressPolicy::WriteFinished(sixth, true);
-    EXPECT_EQ(0, sixth.m_nSavePresses);
-    EXPECT_FALSE(sixth.m_bModified);
+    EXPECT_FALSE(CSavePressPolicy(false, 1).Press(3).m_bWriteNow);
 }
 
-TEST(SavePressPolicy, LimitOneWritesEveryPressAndOffNeverWrites) {
-    EXPECT_TRUE(CSavePressPolicy(true, 1).Press(0).m_bWriteNow);
-    const CSavePressPolicy::CPress off = CSavePressPolicy(false, 1).Press(3);
-    EXPECT_FALSE(off.m_bWriteNow);
-    EXPECT_TRUE(off.m_bModified);
-    EXPECT_EQ(3, off.m_nSavePresses);
-}
-
+// "LAST" keeps the field, "NONE" empties it, other values select a listed name without regard to
+// case; the keywords are case-sensitive, and an unlisted name keeps the field too.
 TEST(NewCategory, KeywordsAreCaseSensitiveAndNamesMatchWithoutCase) {
     CCategoryList categories;
     for (const char* name : {"Last", "News", "work"}) categories.AddIfAbsent(name);
     EXPECT_EQ(CNewCategory::keep, ChooseNewCategory("LAST", categories).action);
     EXPECT_EQ(CNewCategory::empty, ChooseNewCategory("NONE", categories).action);
-
-    const CNewCategory last = ChooseNewCategory("last", categories);
-    EXPECT_EQ(CNewCategory::select, last.action);
-    EXPECT_EQ(categories.Find("Last"), last.index);
-    EXPECT_EQ(categories.Find("News"), ChooseNewCategory("NEWS", categories).index);
-    // Unlisted names, and the keywords in another case, keep the field's text.
-    EXPECT_EQ(CNewCategory::keep, ChooseNewCategory("Sports", categories).action);
-    EXPECT_EQ(CNewCategory::keep, ChooseNewCategory("none", categories).action);
+    EXPECT_EQ(CNewCategory::select, ChooseNewCategory("last", categories).action);
+    EXPECT_EQ(0, ChooseNewCategory("last", categories).index);
+    EXPECT_EQ(1, ChooseNewCategory("NEWS", categories).index);
+    for (const char* unlisted : {"Sports", "none"})
+        EXPECT_EQ(CNewCategory::keep, ChooseNewCategory(unlisted, categories).action) << unlisted;
 }

@@ -1,38 +1,24 @@
-// The automatic save's period and when its timer starts, stops or restarts.
+// The automatic save's period and its job.
 #include <gtest/gtest.h>
 
 #include "app/SaveJob.h"
 
-TEST(AutoSave, PeriodIsTenMinutesPerIndexStep) {
-    EXPECT_EQ(600000u, AutoSaveInterval(0));
-    EXPECT_EQ(1800000u, AutoSaveInterval(2));
-    EXPECT_EQ(3600000u, AutoSaveInterval(5));
-    // A corrupt stored index stays within the choices rather than making a huge or zero period.
-    EXPECT_EQ(600000u, AutoSaveInterval(-7));
-    EXPECT_EQ(3600000u, AutoSaveInterval(1000));
-}
-
-TEST(AutoSave, TimerFollowsTheOptionAndTheInterval) {
-    EXPECT_EQ(ETimerChange::stop, AutoSaveTimerChange(true, 2, false, 2));
-    EXPECT_EQ(ETimerChange::start, AutoSaveTimerChange(false, 2, true, 4));
-    EXPECT_EQ(ETimerChange::restart, AutoSaveTimerChange(true, 2, true, 3));
-    EXPECT_EQ(ETimerChange::none, AutoSaveTimerChange(true, 2, true, 2));
-    EXPECT_EQ(ETimerChange::none, AutoSaveTimerChange(false, 1, false, 5));
+TEST(AutoSave, PeriodIsTenMinutesPerIndexStepAndACorruptIndexStaysWithinTheChoices) {
+    const std::pair<int, unsigned> cases[] = {
+        {0, 600000}, {2, 1800000}, {5, 3600000}, {-7, 600000}, {1000, 3600000}};
+    for (const auto& [index, period] : cases) EXPECT_EQ(period, AutoSaveInterval(index)) << index;
 }
 
 TEST(AutoSave, JobWritesOnlyWhenArmedAndEnabled) {
     int writes = 0;
     CSaveJob job;
-    ASSERT_TRUE(job.Start(nullptr, 0));
-    job.Wait();
-    EXPECT_EQ(0, writes);
-    job.Arm([&writes] { ++writes; }, false);
-    ASSERT_TRUE(job.Start(nullptr, 0));
-    job.Wait();
-    EXPECT_EQ(0, writes);
-    job.Arm([&writes] { ++writes; }, true);
+    for (const bool enabled : {false, true}) {
+        ASSERT_TRUE(job.Start(nullptr, 0));
+        job.Wait();
+        EXPECT_EQ(0, writes);
+        job.Arm([&writes] { ++writes; }, enabled);
+    }
     ASSERT_TRUE(job.Start(nullptr, 0));
     job.Wait();
     EXPECT_EQ(1, writes);
-    EXPECT_TRUE(job.IsIdle());
 }

@@ -1,3 +1,5 @@
+// The settings as kept in the profile: every member round trips, missing values give defaults,
+// and stored lists and counts are read within bounds.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -64,90 +66,50 @@ CSettings Loaded(const CMemoryProfile& profile, CSettings settings = CSettings()
 
 }  // namespace
 
-TEST(Settings, SaveThenLoadKeepsEveryMember) {
+TEST(Settings, SaveThenLoadKeepsEveryMemberAndAnEmptyProfileGivesTheDefaults) {
     CMemoryProfile profile;
     SaveSettings(profile, Changed());
-    const std::vector<std::string> defaults = Show(CSettings()), changed = Show(Changed());
-    const std::vector<std::string> loaded = Show(Loaded(profile));
+    const std::vector<std::string> defaults = Show(CSettings()), changed = Show(Changed()),
+                                   loaded = Show(Loaded(profile));
     for (std::size_t i = 0; i < changed.size(); ++i) {
         EXPECT_NE(defaults[i], changed[i]);
         EXPECT_EQ(changed[i], loaded[i]);
     }
-}
-
-TEST(Settings, EmptyProfileGivesEveryDefaultButKeepsTheDataFileList) {
+    // An empty profile gives every default, from any values, but keeps the data file list.
     CSettings expected;
     expected.m_listDataFiles = Changed().m_listDataFiles;
     EXPECT_EQ(Show(expected), Show(Loaded(CMemoryProfile(), Changed())));
 }
 
-TEST(Settings, DataFileEntriesAreTrimmedAndBlankOnesLeftOut) {
+// Stored values that the program did not write as they are: blank or untrimmed file names, keys
+// beyond the count, counts far too large, a separator text of any length, the title-case count's
+// own meanings (0: none, -1: the built-in list).
+TEST(Settings, StoredValuesAreReadWithinTheirRules) {
     CMemoryProfile profile;
-    profile.PutInt("Saving", "Filename Count", 2);
-    profile.PutString("Saving", "Filename00", "  a.dat  ");
-    profile.PutString("Saving", "Filename01", "");
-    EXPECT_EQ("[a.dat]", Join(Loaded(profile).m_listDataFiles));
-
     profile.PutInt("Saving", "Filename Count", 4);
+    profile.PutString("Saving", "Filename00", "  a.dat  ");
     profile.PutString("Saving", "Filename01", " \t\r\n");
     profile.PutString("Saving", "Filename03", "\tx y.dat\r\n");
     profile.PutString("Saving", "Filename04", "beyond the count");
-    EXPECT_EQ("[a.dat][x y.dat]", Join(Loaded(profile).m_listDataFiles));
-
-    profile.PutInt("Saving", "Filename Count", 0);
-    CSettings kept;
-    kept.m_listDataFiles = {"kept.dat"};
-    EXPECT_EQ("[kept.dat]", Join(Loaded(profile, kept).m_listDataFiles));
-}
-
-TEST(Settings, ShrinkingListLeavesTheOldKeysUnread) {
-    CMemoryProfile profile;
-    CSettings settings;
-    settings.m_listDataFiles = {"0", "1", "2", "3", "4"};
-    SaveSettings(profile, settings);
-    settings.m_listDataFiles = {"new0", "new1"};
-    SaveSettings(profile, settings);
-    EXPECT_EQ(2, profile.RawInt("Saving", "Filename Count"));
-    EXPECT_EQ("2", profile.RawString("Saving", "Filename02"));
-    EXPECT_EQ("4", profile.RawString("Saving", "Filename04"));
-    EXPECT_EQ("[new0][new1]", Join(Loaded(profile).m_listDataFiles));
-}
-
-TEST(Settings, ThousandsSeparatorIsTheFirstCharacterOrAComma) {
-    for (const auto& [stored, expected] : {std::pair<const char*, char>{"", ','}, {". ", '.'}}) {
-        CMemoryProfile profile;
-        profile.PutString("Numbers", "Thousands Separator", stored);
-        EXPECT_EQ(expected, Loaded(profile).m_chThousandsSep) << '"' << stored << '"';
-    }
-    // A NUL has no text form: it is not written as a text of one NUL, and reads back as ','.
-    CMemoryProfile profile;
-    CSettings settings;
-    settings.m_chThousandsSep = '\0';
-    SaveSettings(profile, settings);
-    EXPECT_FALSE(profile.Has("Numbers", "Thousands Separator"));
-    EXPECT_EQ(',', Loaded(profile, settings).m_chThousandsSep);
-}
-
-TEST(Settings, TitleCaseCountZeroIsAnEmptyListAndMinusOneTheBuiltInOne) {
-    CMemoryProfile profile;
+    profile.PutString("Numbers", "Thousands Separator", ". ");
     profile.PutInt("Title Case", "Count", 0);
     profile.PutString("Title Case", "Exception00", "of");
-    const CSettings empty = Loaded(profile);
-    ASSERT_TRUE(empty.m_titleCaseExceptions.has_value());
-    EXPECT_TRUE(empty.m_titleCaseExceptions->empty());
-
+    CSettings loaded = Loaded(profile);
+    EXPECT_EQ("[a.dat][x y.dat]", Join(loaded.m_listDataFiles));
+    EXPECT_EQ('.', loaded.m_chThousandsSep);
+    EXPECT_EQ("",
+              Join(loaded.m_titleCaseExceptions.value_or(std::vector<std::string>{"built-in"})));
+    profile.PutString("Numbers", "Thousands Separator", "");
     profile.PutInt("Title Case", "Count", -1);
-    const CSettings builtIn = Loaded(profile, Changed());
-    EXPECT_FALSE(builtIn.m_titleCaseExceptions.has_value());
-    SaveSettings(profile, builtIn);
+    loaded = Loaded(profile, Changed());
+    EXPECT_EQ(',', loaded.m_chThousandsSep);
+    EXPECT_FALSE(loaded.m_titleCaseExceptions.has_value());
+    SaveSettings(profile, loaded);
     EXPECT_EQ(-1, profile.RawInt("Title Case", "Count"));
-}
-
-TEST(Settings, HugeStoredCountsReadABoundedNumberOfKeys) {
-    CMemoryProfile profile;
-    profile.PutInt("Saving", "Filename Count", INT_MAX);
-    profile.PutString("Saving", "Filename00", "a.dat");
-    profile.PutInt("Title Case", "Count", INT_MAX);
-    EXPECT_EQ("[a.dat]", Join(Loaded(profile).m_listDataFiles));
-    EXPECT_GE(2u * kMaxStoredListEntries + 100, profile.Accesses().size());
+    CMemoryProfile huge;
+    huge.PutInt("Saving", "Filename Count", INT_MAX);
+    huge.PutString("Saving", "Filename00", "a.dat");
+    huge.PutInt("Title Case", "Count", INT_MAX);
+    EXPECT_EQ("[a.dat]", Join(Loaded(huge).m_listDataFiles));
+    EXPECT_GE(2u * kMaxStoredListEntries + 100, huge.Accesses().size());
 }

@@ -2,139 +2,13 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <fstream>
-#include <sstream>
-
-#include "framework/MessageBox.h"
-#include "store/ByteStream.h"
-#include "store/DataFile.h"
-
-CTempFolder::CTempFolder() {
-    char base[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, base);
-    static int serial = 0;
-    for (;;) {
-        std::ostringstream name;
-        name << base << "veltrim-test-" << ::GetCurrentProcessId() << "-" << ++serial;
-        if (::CreateDirectoryA(name.str().c_str(), nullptr)) {
-            m_strPath = name.str();
-            break;
-        }
-        if (::GetLastError() != ERROR_ALREADY_EXISTS) break;
-    }
-}
-
-CTempFolder::~CTempFolder() {
-    if (m_strPath.empty()) return;
-    for (const std::string& name : List()) {
-        const std::string path = File(name);
-        if (!::DeleteFileA(path.c_str())) ::RemoveDirectoryA(path.c_str());
-    }
-    ::RemoveDirectoryA(m_strPath.c_str());
-}
-
-std::vector<std::string> CTempFolder::List() const {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA((m_strPath + "\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (::FindNextFileA(find, &found));
-    ::FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-CMessageBoxAnswers::CMessageBoxAnswers() {
-    SetMessageBoxHandler(
-        [this](HWND, const std::string& text, const std::string& caption, UINT type) {
-            m_shown.push_back({text, caption, type});
-            if (m_answers.empty()) return IDOK;
-            const int answer = m_answers.front();
-            m_answers.pop_front();
-            return answer;
-        });
-}
-
-CMessageBoxAnswers::~CMessageBoxAnswers() {
-    SetMessageBoxHandler(nullptr);
-}
-
-std::string ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-bool FileExists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string MakeDataFileBytes(int count, int version) {
-    CLinkList list;
-    list.Categories().AddIfAbsent("News");
-    list.Categories().AddIfAbsent("Tools");
-    for (int i = 0; i < count; ++i) {
-        const std::string n = std::to_string(i);
-        const CDateTime added(46023.0 + i, CDateTime::valid);
-        const CDateTime modified(46023.5 + i, CDateTime::valid);
-        list.AddLinkItem("Title " + n, "http://example.com/" + n, "Line one " + n + "\r\nLine two",
-                         i % 2 ? "News" : "Tools", added, modified);
-    }
-    std::string bytes;
-    CMemorySink sink(bytes);
-    CDataFile::WriteBody(sink, list);
-    sink.Flush();
-    if (version == 1) {
-        // Version 1 records have no Last Modified: rebuild the body without it.
-        std::string v1;
-        CMemorySink out(v1);
-        out.WriteInt32(1);
-        out.WriteInt32(static_cast<std::int32_t>(list.Categories().GetCount() + 1));
-        auto counted = [&out](std::string_view s) {
-            out.WriteByte(static_cast<std::uint8_t>(s.size()));  // short texts only
-            out.Write(s.data(), s.size());
-        };
-        for (const std::string& name : list.Categories().Names()) counted(name);
-        counted(list.m_strNewCategory);
-        out.WriteInt32(static_cast<std::int32_t>(list.GetCount()));
-        for (size_t i = 0; i < list.GetCount(); ++i) {
-            const CLinkItem& item = *list.GetAt(i);
-            counted(item.m_strTitle);
-            counted(item.m_strLink);
-            counted(item.m_strDescription);
-            counted(item.m_strCategory);
-            out.WriteInt32(item.m_dtAdded.GetStatus());
-            out.WriteDouble(item.m_dtAdded.GetValue());
-        }
-        out.Flush();
-        return v1;
-    }
-    return bytes;
-}
-
-void WriteDataFile(const std::string& path, int count) {
-    WriteFileBytes(path, MakeDataFileBytes(count));
-}
-
 bool PumpUntil(const std::function<bool()>& pump, const std::function<bool()>& done,
                DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        pump();
-        if (done()) return true;
+    for (const DWORD start = ::GetTickCount(); pump(), !done();) {
         if (::GetTickCount() - start > timeoutMs) return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+    return true;
 }
 
 std::string WindowText(HWND hWnd) {
@@ -153,12 +27,26 @@ LPARAM RowPoint(HWND list, int row) {
     return MAKELPARAM(rect.left + 4, (rect.top + rect.bottom) / 2);
 }
 
+void SetCtrlKey(BYTE state) {
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = keys[VK_LCONTROL] = state;
+    ::SetKeyboardState(keys);
+}
+
 }  // namespace
 
 void ClickRow(HWND list, int row, WPARAM keys) {
-    const LPARAM point = RowPoint(list, row);
-    ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
-    ::PostMessageA(list, WM_LBUTTONUP, keys, point);
+    ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, RowPoint(list, row));
+    ::PostMessageA(list, WM_LBUTTONUP, keys, RowPoint(list, row));
+}
+
+void SelectRows(HWND list, const std::vector<int>& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const WPARAM keys = i ? MK_CONTROL : 0;
+        ::SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, RowPoint(list, rows[i]));
+        ::SendMessageA(list, WM_LBUTTONUP, keys, RowPoint(list, rows[i]));
+    }
 }
 
 std::string CellText(HWND list, int row, int column, int bufferSize) {
@@ -167,38 +55,18 @@ std::string CellText(HWND list, int row, int column, int bufferSize) {
     item.iSubItem = column;
     item.pszText = &buffer[0];
     item.cchTextMax = bufferSize;
-    const LRESULT length = ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                                          reinterpret_cast<LPARAM>(&item));
-    return std::string(buffer.c_str(), static_cast<size_t>(length));
-}
-
-void SelectRows(HWND list, const std::vector<int>& rows) {
-    // Clicked as the user would: the first row alone, the others with Ctrl held.
-    bool first = true;
-    for (int row : rows) {
-        const LPARAM point = RowPoint(list, row);
-        const WPARAM keys = first ? 0 : MK_CONTROL;
-        ::SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
-        ::SendMessageA(list, WM_LBUTTONUP, keys, point);
-        first = false;
-    }
+    ::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&item));
+    return buffer.c_str();
 }
 
 void PostCtrlKey(HWND target, UINT key) {
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    keys[VK_LCONTROL] = 0x80;
-    ::SetKeyboardState(keys);
+    SetCtrlKey(0x80);
     ::PostMessageA(target, WM_KEYDOWN, key, 1);
 }
 
 void ReleaseCtrlKey() {
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0;
-    keys[VK_LCONTROL] = 0;
-    ::SetKeyboardState(keys);
+    SetCtrlKey(0);
 }
 
 std::string MenuItemText(HWND window, UINT id) {

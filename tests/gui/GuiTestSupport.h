@@ -1,44 +1,30 @@
-// Support for the tests that drive the real windows under Wine: a private temporary folder,
-// message boxes answered by the test, data files made from records, and a message pump that
-// waits for a condition.
+// Support for the tests that drive the real windows under Wine: message boxes answered by the
+// test, a message pump that waits for a condition, and list-view and menu helpers. Temporary
+// folders and data files come from tests/core/TestSupport.h.
 #pragma once
 
 #include <windows.h>
 
 #include <deque>
 #include <functional>
-#include <string>
-#include <vector>
 
-#include "store/LinkList.h"
+#include "framework/MessageBox.h"
+#include "tests/core/TestSupport.h"
 
-// A folder of its own under the system's temporary folder, removed with its files at the end.
-class CTempFolder {
-public:
-    CTempFolder();
-    ~CTempFolder();
-    const std::string& Path() const { return m_strPath; }
-    std::string File(const std::string& name) const { return m_strPath + "\\" + name; }
-    // The names of the files in the folder, sorted.
-    std::vector<std::string> List() const;
-
-private:
-    std::string m_strPath;
-};
-
-// One message box that the program showed.
+// One message box that the program showed, and the thread that showed it.
 struct CShownMessage {
-    std::string text;
-    std::string caption;
+    std::string text, caption;
     UINT type;
+    DWORD threadId;
 };
 
-// Answers the program's message boxes in order with the queued answers (IDOK when none is
-// queued) and records each one.
+// Answers the program's message boxes in order with the queued answers, and records each one. A
+// box with no answer queued fails the running test (queue IDOK for a notice). Defined in
+// MessageBoxAnswers.cpp: only the GoogleTest program links it.
 class CMessageBoxAnswers {
 public:
     CMessageBoxAnswers();
-    ~CMessageBoxAnswers();
+    ~CMessageBoxAnswers() { SetMessageBoxHandler(nullptr); }
     void Queue(int answer) { m_answers.push_back(answer); }
     const std::vector<CShownMessage>& Shown() const { return m_shown; }
 
@@ -47,31 +33,19 @@ private:
     std::vector<CShownMessage> m_shown;
 };
 
-// Files as bytes.
-std::string ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
-bool FileExists(const std::string& path);
-
-// Writes a data file of `count` records titled "Title 0", "Title 1", ..., with categories.
-void WriteDataFile(const std::string& path, int count);
-// The bytes of a data file of `count` such records in the given version (1 or 2).
-std::string MakeDataFileBytes(int count, int version = 2);
-
 // Pumps the thread's messages through `pump` until `done` holds or `timeoutMs` passes; returns
 // whether it holds.
 bool PumpUntil(const std::function<bool()>& pump, const std::function<bool()>& done,
                DWORD timeoutMs = 5000);
-
-// The text of a window.
 std::string WindowText(HWND hWnd);
 
-// Clicks a row of a list view as the mouse would, through the list's own message handling
-// (posted: the caller pumps), with MK_CONTROL or MK_SHIFT in `keys` for a modified click.
+// Clicks a row of a list view as the mouse would (posted: the caller pumps), with MK_CONTROL or
+// MK_SHIFT in `keys` for a modified click; SelectRows clicks the first row alone and the others
+// with Ctrl held, at once (sent).
 void ClickRow(HWND list, int row, WPARAM keys = 0);
+void SelectRows(HWND list, const std::vector<int>& rows);
 // The text of a list view cell, asked for with a buffer of `bufferSize` characters.
 std::string CellText(HWND list, int row, int column, int bufferSize = 260);
-// Selects exactly the given rows of a list view, clicking them at once (sent, not posted).
-void SelectRows(HWND list, const std::vector<int>& rows);
 // Posts a key press to `target` with Ctrl held (the thread's key state says so while it is
 // pumped), so that accelerators see it.
 void PostCtrlKey(HWND target, UINT key);

@@ -1,109 +1,85 @@
-// The settings in the registry: what SaveSettings leaves there, read with the registry functions
-// themselves, and values of the wrong type or size, which must read as defaults.
+// The settings in the registry, under a key of the test's own: values of the wrong type or size,
+// written with the registry functions themselves, must read as defaults.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <random>
-#include <string>
-#include <vector>
+#include <tuple>
 
 #include "app/RegistryProfile.h"
 #include "app/SettingsStore.h"
-#include "tests/gui/TestRegistryRoot.h"
 
 namespace {
 
 class Registry : public ::testing::Test {
 protected:
-    CTestRegistryRoot m_root;
-    CRegistryProfile m_profile{m_root.Path()};
-};
-
-struct CStored {
-    const char* what;
-    DWORD type;
-    std::string bytes;
+    ~Registry() override {
+        HKEY root = nullptr;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_path.c_str(), 0, KEY_ALL_ACCESS, &root) ==
+            ERROR_SUCCESS) {
+            char name[256];
+            for (DWORD size = sizeof name; ::RegEnumKeyExA(root, 0, name, &size, nullptr, nullptr,
+                                                           nullptr, nullptr) == ERROR_SUCCESS;
+                 size = sizeof name)
+                ::RegDeleteKeyA(root, name);
+            ::RegCloseKey(root);
+        }
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, m_path.c_str());
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VeltrimLinksTest");
+    }
+    bool Set(const std::string& section, const std::string& key, DWORD type,
+             const std::string& bytes) {
+        HKEY hKey = nullptr;
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, (m_path + "\\" + section).c_str(), 0, nullptr, 0,
+                          KEY_SET_VALUE, nullptr, &hKey, nullptr);
+        const LONG status = ::RegSetValueExA(hKey, key.c_str(), 0, type,
+                                             reinterpret_cast<const BYTE*>(bytes.data()),
+                                             static_cast<DWORD>(bytes.size()));
+        ::RegCloseKey(hKey);
+        return status == ERROR_SUCCESS;
+    }
+    const std::string m_path =
+        "Software\\VeltrimLinksTest\\" + std::to_string(::GetCurrentProcessId());
+    CRegistryProfile m_profile{m_path};
 };
 
 }  // namespace
 
-TEST_F(Registry, SavedSettingsAreDwordsAndStrings) {
-    CSettings settings;
-    settings.m_nSaveLimit = 17;
-    settings.m_strDataFile = "C:\\Links\\mine.dat";
-    settings.m_listDataFiles = {"a.dat", "C:\\b c.dat"};
-    settings.m_chThousandsSep = '.';
-    SaveSettings(m_profile, settings);
+TEST_F(Registry, ValuesOfAnotherTypeOrSizeReadAsDefaults) {
+    const std::string seven("\7\0\0\0", 4), longest(CRegistryProfile::kMaxTextBytes, 'y');
     EXPECT_EQ("Software\\Corvane Software\\VeltrimLinks", CRegistryProfile().GetBase());
-
-    for (const auto& [key, value] :
-         {std::pair<const char*, DWORD>{"Save Limit", 17}, {"Filename Count", 2}}) {
-        EXPECT_EQ(static_cast<DWORD>(REG_DWORD), m_root.Query("Saving", key).type) << key;
-        EXPECT_EQ(value, m_root.Query("Saving", key).Dword()) << key;
+    // Save Limit is read as an integer, Data File as a text.
+    const std::tuple<const char*, DWORD, std::string> cases[] = {
+        {"Save Limit", REG_SZ, std::string("7", 2)},
+        {"Save Limit", REG_BINARY, seven},
+        {"Save Limit", REG_DWORD_BIG_ENDIAN, seven},
+        {"Save Limit", REG_QWORD, seven + seven},
+        {"Save Limit", REG_DWORD, seven.substr(0, 2)},
+        {"Save Limit", REG_DWORD, seven + seven},
+        {"Data File", REG_DWORD, "a.da"},
+        {"Data File", REG_EXPAND_SZ, std::string("%TEMP%\\a", 9)},
+        {"Data File", REG_MULTI_SZ, std::string("a\0b\0", 5)},
+        {"Data File", REG_SZ, std::string(4 << 20, 'x') + '\0'},
+        {"Data File", REG_SZ, longest + "y" + '\0'}};  // one byte over the limit
+    for (const auto& [key, type, bytes] : cases) {
+        SCOPED_TRACE(testing::Message() << key << " of type " << type << ", size " << bytes.size());
+        ASSERT_TRUE(Set("Saving", key, type, bytes));
+        EXPECT_EQ(5, m_profile.GetInt("Saving", "Save Limit", 5));
+        EXPECT_EQ("dflt", m_profile.GetString("Saving", "Data File", "dflt"));
     }
-    EXPECT_EQ(0xFFFFFFFFu, m_root.Query("Title Case", "Count").Dword());
-    for (const auto& [section, key, text] : {std::tuple<const char*, const char*, const char*>{
-                                                 "Saving", "Data File", "C:\\Links\\mine.dat"},
-                                             {"Saving", "Filename01", "C:\\b c.dat"},
-                                             {"Numbers", "Thousands Separator", "."}}) {
-        EXPECT_EQ(static_cast<DWORD>(REG_SZ), m_root.Query(section, key).type) << key;
-        EXPECT_EQ(text, m_root.Query(section, key).Text()) << key;
+    // Up to the limit, without a terminator and up to an early terminator a text is read.
+    const std::pair<std::string, std::string> texts[] = {{longest + '\0', longest},
+                                                         {"C:\\a.dat", "C:\\a.dat"},
+                                                         {std::string("C:\\a\0junk", 9), "C:\\a"}};
+    for (const auto& [stored, read] : texts) {
+        ASSERT_TRUE(Set("Saving", "Data File", REG_SZ, stored));
+        EXPECT_EQ(read, m_profile.GetString("Saving", "Data File", "dflt"));
     }
-
-    settings.m_strDataFile.clear();
-    SaveSettings(m_profile, settings);
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, m_root.Query("Saving", "Data File").status);
-    // Deleting where nothing is stored creates no key.
-    m_profile.WriteString("Other", "Data File", "");
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, m_root.Query("Other", "Data File").status);
-}
-
-TEST_F(Registry, IntegersOfAnotherTypeReadAsDefaults) {
-    const std::string seven("\7\0\0\0", 4);
-    const CStored cases[] = {
-        {"digits as REG_SZ", REG_SZ, std::string("7", 2)},
-        {"REG_SZ without terminator", REG_SZ, "7"},
-        {"REG_BINARY", REG_BINARY, seven},
-        {"big-endian DWORD", REG_DWORD_BIG_ENDIAN, seven},
-        {"REG_QWORD", REG_QWORD, seven + seven},
-        {"REG_DWORD of two bytes", REG_DWORD, seven.substr(0, 2)},
-        {"REG_DWORD of eight bytes", REG_DWORD, seven + seven},
-    };
-    for (const CStored& c : cases) {
-        ASSERT_TRUE(m_root.Set("Saving", "Save Limit", c.type, c.bytes)) << c.what;
-        EXPECT_EQ(5, m_profile.GetInt("Saving", "Save Limit", 5)) << c.what;
-    }
-    m_profile.WriteInt("Saving", "Save Limit", -5);
-    EXPECT_EQ(-5, m_profile.GetInt("Saving", "Save Limit", 5));
-}
-
-TEST_F(Registry, TextsOfAnotherTypeOrTooLongReadAsDefaults) {
-    const std::string longest(CRegistryProfile::kMaxTextBytes, 'y');
-    const CStored cases[] = {
-        {"REG_DWORD", REG_DWORD, "a.da"},
-        {"REG_BINARY", REG_BINARY, std::string("a.dat", 6)},
-        {"REG_EXPAND_SZ", REG_EXPAND_SZ, std::string("%TEMP%\\a", 9)},
-        {"REG_MULTI_SZ", REG_MULTI_SZ, std::string("a\0b\0", 5)},
-        {"4 MB of REG_SZ", REG_SZ, std::string(4 << 20, 'x')},
-        {"one byte over the limit", REG_SZ, longest + "y"},
-    };
-    for (const CStored& c : cases) {
-        ASSERT_TRUE(m_root.Set("Saving", "Data File", c.type, c.bytes + '\0')) << c.what;
-        EXPECT_EQ("dflt", m_profile.GetString("Saving", "Data File", "dflt")) << c.what;
-    }
-    // Up to the limit, without a terminator and up to an early terminator the text is read.
-    ASSERT_TRUE(m_root.Set("Saving", "Data File", REG_SZ, longest + '\0'));
-    EXPECT_EQ(longest, m_profile.GetString("Saving", "Data File", "dflt"));
-    ASSERT_TRUE(m_root.Set("Saving", "Data File", REG_SZ, "C:\\a.dat"));
-    EXPECT_EQ("C:\\a.dat", m_profile.GetString("Saving", "Data File", "dflt"));
-    ASSERT_TRUE(m_root.Set("Saving", "Data File", REG_SZ, std::string("C:\\a\0junk", 9)));
-    EXPECT_EQ("C:\\a", m_profile.GetString("Saving", "Data File", "dflt"));
 }
 
 TEST_F(Registry, CorruptedValuesLoadCleanly) {
     CSettings settings;
-    settings.m_strDataFile = "x";
     settings.m_listDataFiles = {"a", "b", "c"};
     settings.m_titleCaseExceptions = std::vector<std::string>{"x", "y"};
     SaveSettings(m_profile, settings);
@@ -120,7 +96,7 @@ TEST_F(Registry, CorruptedValuesLoadCleanly) {
         const DWORD type = types[random() % 6];
         // A well-formed huge count only costs time: its limit is tested natively.
         if (type == REG_DWORD && bytes.size() == 4) bytes += 'x';
-        m_root.Set(key[0], key[1], type, bytes);
+        Set(key[0], key[1], type, bytes);
         if (round % 10 == 0) {
             CSettings loaded;
             LoadSettings(m_profile, loaded);

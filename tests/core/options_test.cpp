@@ -2,11 +2,14 @@
 // thousands separator.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
 #include "controls/NumberFormatter.h"
+#include "app/SaveJob.h"
 #include "options/DataFileNames.h"
+#include "store/LinkList.h"
 #include "store/NewCategory.h"
 
 TEST(Options, DataFileNamesAreTrimmedValidatedAndListedOnce) {
@@ -52,4 +55,29 @@ TEST(Options, SeparatorChoices) {
             EXPECT_EQ(c.choice, ChoiceOfSeparator(c.separator));
         }
     }
+}
+
+// Renaming a to b and b to c in one opening turns a into b and b into c: each record once.
+TEST(Options, CategoryRenamesLookEachRecordUpOnce) {
+    CLinkList list;
+    const CDateTime when(46023.0, CDateTime::valid);
+    for (const char* category : {"a", "b", "A", ""})
+        list.AddLinkItem("t", "", "", category, when, when);
+    std::map<std::string, std::string> renames = {{"a", "b"}, {"b", "c"}};
+    EXPECT_TRUE(list.RenameCategories(renames));
+    EXPECT_TRUE(renames.empty());
+    std::string categories;
+    for (std::size_t row = 0; row < list.GetCount(); ++row)
+        categories += list.GetAt(row)->m_strCategory.str() + "|";
+    EXPECT_EQ("b|c|A||", categories);
+    EXPECT_FALSE(list.RenameCategories(renames));
+}
+
+TEST(Options, AutoSaveTimerFollowsTheOptionAndTheInterval) {
+    EXPECT_EQ(ETimerChange::stop, AutoSaveTimerChange(true, 2, false, 2));
+    EXPECT_EQ(ETimerChange::start, AutoSaveTimerChange(false, 2, true, 4));
+    EXPECT_EQ(ETimerChange::restart, AutoSaveTimerChange(true, 2, true, 3));
+    EXPECT_EQ(ETimerChange::none, AutoSaveTimerChange(true, 2, true, 2));
+    EXPECT_EQ(1800000u, AutoSaveInterval(2));
+    EXPECT_EQ(3600000u, AutoSaveInterval(1000)) << "a corrupt index stays within the choices";
 }

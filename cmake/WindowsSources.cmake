@@ -16,9 +16,11 @@ set(VELTRIM_WIN_SOURCES
     framework/SubclassWindow.cpp
     framework/Window.cpp
     import/Win32FolderLister.cpp
+    import/ImportDlg.cpp
     mainwnd/LinksDlg.cpp
     mainwnd/LinksDlgData.cpp
     mainwnd/LinksDlgEditor.cpp
+    mainwnd/LinksDlgImport.cpp
     mainwnd/LinksDlgMenu.cpp
     mainwnd/LinksDlgOptions.cpp
     mainwnd/LinksDlgTools.cpp

@@ -216,7 +216,12 @@ bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
             return true;
         case WM_OPEN_OPTIONS:
             m_bOptionsRequested = false;
-            RunOptions(true);
+            // A window of the program is open (the main window is disabled meanwhile): the
+            // sheet follows when it closes.
+            if (!IsWindowEnabled())
+                m_bSavingPageDue = true;
+            else
+                RunOptions(true);
             return true;
         case WM_SEARCH_DONE:
             OnSearchDone(lParam);

@@ -30,6 +30,7 @@
 #include "framework/ThreadJobPool.h"
 #include "mainwnd/LinkListView.h"
 #include "mainwnd/ShellLauncher.h"
+#include "import/ImportHost.h"
 #include "options/OptionsHost.h"
 #include "search/SearchHistory.h"
 #include "search/SearchJob.h"
@@ -43,7 +44,7 @@
 #include "tools/TitleCaser.h"
 #include "tools/UndoManager.h"
 
-class CLinksDlg : public CDialog, public COptionsHost {
+class CLinksDlg : public CDialog, public COptionsHost, public CImportHost {
 public:
     // Timers of the main window.
     enum { timerKey = 3, timerAutoSave = 4 };
@@ -126,6 +127,10 @@ public:
     std::vector<std::string> GetDefaultTitleCaseExceptions() const override;
     void SetNumberFormat(bool useSeparator, char separator) override;
 
+    // Operations of the Import window
+    CImportOutcome ImportBookmarks(const std::string& fileName, const ImportQuestion& ask) override;
+    CNumberFormatter GetNumberFormatter() const override;
+
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool PreTranslateMessage(MSG* msg) override;
@@ -183,6 +188,7 @@ private:
     void OnLaunch();
     void OnDropFiles(HDROP drop);
     void OnOptions();
+    void OnImport();
     void OnColumnClick(int column);
     void OnMultiColumnSort();
     // Sorts the model's rows with `sort`, the focus, the selection mark and the editor following
@@ -299,6 +305,9 @@ private:
     // The options sheet is open, or asked for by a failure.
     bool m_bOptionsOpen = false;
     bool m_bOptionsRequested = false;
+    // The Saving page was asked for while another window of the program was open: it opens
+    // when that window has closed.
+    bool m_bSavingPageDue = false;
     // The window is closing: no sheet opens any more.
     bool m_bClosing = false;
     bool m_bPrevKeyAlt = false;

@@ -75,6 +75,9 @@ bool CLinksDlg::OnSysCommand(UINT command) {
         case IDM_PREVIEW:
             OnActivatePreview();
             return true;
+        case IDM_IMPORT:
+            OnImport();
+            return true;
         case IDM_MULTI_SORT:
             OnMultiColumnSort();
             return true;

@@ -11,6 +11,7 @@
 #define IDD_TITLE_CASE 139
 #define IDD_NUMBERS 146
 #define IDD_MULTI_SORT 134
+#define IDD_IMPORT 140
 
 // Icons, accelerators, strings
 #define IDR_MAINFRAME 128
@@ -119,3 +120,16 @@
 #define IDC_MOVE_DOWN 1042
 #define IDC_REVERSE 1043
 #define IDC_RESET 1044
+
+// Controls of the Import window
+#define IDC_FIND_TYPOS 1036
+#define IDC_BOOKMARK_FILE 1063
+#define IDC_BROWSE 1064
+#define IDC_IMPORT 1066
+#define IDC_FIND 1067
+#define IDC_DRIVE 1068
+#define IDC_PATTERN 1069
+#define IDC_FOUND_FILES 1070
+#define IDC_SELECT_FILE 1071
+#define IDC_FIND_STATUS 1072
+#define IDC_SHOW_FOLDERS 1097

@@ -3,8 +3,11 @@ set(VELTRIM_WIN_SOURCES
     app/DocumentsFolder.cpp
     app/PlacementKeeper.cpp
     app/RegistryProfile.cpp
+    controls/ColorEdit.cpp
+    controls/SortListCtrl.cpp
     controls/SortedComboBox.cpp
     controls/SortedListBox.cpp
+    controls/StaticLink.cpp
     framework/Application.cpp
     framework/ComboBox.cpp
     framework/DataExchange.cpp

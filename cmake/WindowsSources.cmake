@@ -3,6 +3,7 @@ set(VELTRIM_WIN_SOURCES
     app/DocumentsFolder.cpp
     app/PlacementKeeper.cpp
     app/RegistryProfile.cpp
+    auxwnd/StatisticsDlg.cpp
     controls/ColorEdit.cpp
     controls/SortListCtrl.cpp
     controls/SortedComboBox.cpp
@@ -19,6 +20,7 @@ set(VELTRIM_WIN_SOURCES
     framework/SubclassWindow.cpp
     framework/Window.cpp
     mainwnd/LinksDlg.cpp
+    mainwnd/LinksDlgAux.cpp
     mainwnd/LinksDlgData.cpp
     mainwnd/LinksDlgEditor.cpp
     mainwnd/LinksDlgMenu.cpp

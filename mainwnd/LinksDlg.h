@@ -174,6 +174,8 @@ private:
     void OnUndo(bool undo);
     void ApplyUndoResult(const CUndoResult& result, const CRowAnchors& anchors);
     void OnActivatePreview();
+    // The auxiliary windows of the system menu.
+    void OnStatistics();
     void OnNew();
     void OnSave();
     void OnDelete();

@@ -75,6 +75,9 @@ bool CLinksDlg::OnSysCommand(UINT command) {
         case IDM_PREVIEW:
             OnActivatePreview();
             return true;
+        case IDM_STATISTICS:
+            OnStatistics();
+            return true;
         default:
             // The platform's own commands, and those whose windows the program does not have yet.
             return false;

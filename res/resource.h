@@ -3,6 +3,7 @@
 
 // Dialog templates
 #define IDD_LINKS_DIALOG 102
+#define IDD_STATISTICS 133
 #define IDD_UNDO_PREVIEW 138
 #define IDD_SAVING 129
 #define IDD_CATEGORIES 130
@@ -111,3 +112,7 @@
 #define IDC_RESTORE_PLACEMENT 1082
 #define IDC_MOVE_SAVE 1091
 #define IDC_SAVE_WIDTHS 1101
+
+// Controls of the Statistics window
+#define IDC_STATISTICS_LIST 1038
+#define IDC_STATISTICS_SUM 1049

@@ -126,6 +126,14 @@ void WriteDataFile(const std::string& path, int count) {
     WriteFileBytes(path, MakeDataFileBytes(count));
 }
 
+void WriteDataFile(const std::string& path, const CLinkList& list) {
+    std::string bytes;
+    CMemorySink sink(bytes);
+    CDataFile::WriteBody(sink, list);
+    sink.Flush();
+    WriteFileBytes(path, bytes);
+}
+
 bool PumpUntil(const std::function<bool()>& pump, const std::function<bool()>& done,
                DWORD timeoutMs) {
     const DWORD start = ::GetTickCount();

@@ -54,6 +54,8 @@ bool FileExists(const std::string& path);
 
 // Writes a data file of `count` records titled "Title 0", "Title 1", ..., with categories.
 void WriteDataFile(const std::string& path, int count);
+// Writes a data file of the list's records and categories.
+void WriteDataFile(const std::string& path, const CLinkList& list);
 // The bytes of a data file of `count` such records in the given version (1 or 2).
 std::string MakeDataFileBytes(int count, int version = 2);
 

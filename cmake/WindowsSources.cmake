@@ -4,6 +4,9 @@ set(VELTRIM_WIN_SOURCES
     app/PlacementKeeper.cpp
     app/RegistryProfile.cpp
     auxwnd/StatisticsDlg.cpp
+    auxwnd/TipDlg.cpp
+    auxwnd/TopicDlg.cpp
+    auxwnd/TopicListCtrl.cpp
     controls/ColorEdit.cpp
     controls/SortListCtrl.cpp
     controls/SortedComboBox.cpp

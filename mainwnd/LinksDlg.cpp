@@ -111,6 +111,8 @@ BOOL CLinksDlg::OnInitDialog() {
         SetTimer(timerAutoSave, AutoSaveInterval(m_settings.m_nTimerIndex));
     m_saveJob.Arm([this] { WriteFromTimer(); }, true);
     ShowDeferredNotices();
+    // The tip comes once the window has shown itself and told of any trouble with the data file.
+    if (m_settings.m_bShowDayTip) OnTipOfTheDay();
     return TRUE;
 }
 

@@ -176,6 +176,7 @@ private:
     void OnActivatePreview();
     // The auxiliary windows of the system menu.
     void OnStatistics();
+    void OnTipOfTheDay();
     void OnNew();
     void OnSave();
     void OnDelete();

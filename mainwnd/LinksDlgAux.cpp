@@ -1,6 +1,9 @@
-// CLinksDlg: the auxiliary windows of the system menu: Statistics.
+// CLinksDlg: the auxiliary windows of the system menu: Statistics and Tip of the Day.
+#include "app/SettingsStore.h"
 #include "auxwnd/CategoryStatistics.h"
 #include "auxwnd/StatisticsDlg.h"
+#include "auxwnd/TipDlg.h"
+#include "auxwnd/TipPager.h"
 #include "mainwnd/LinksDlg.h"
 
 void CLinksDlg::OnStatistics() {
@@ -15,4 +18,16 @@ void CLinksDlg::OnStatistics() {
         CNumberFormatter(m_settings.m_bUseThousandsSep != 0, m_settings.m_chThousandsSep), m_hWnd);
     dlg.SetData(statistics->Names(), statistics->Counts());
     dlg.DoModal();
+}
+
+void CLinksDlg::OnTipOfTheDay() {
+    CTipDlg dlg(m_hWnd);
+    dlg.m_nTip = m_settings.m_nDayTipIndex;
+    dlg.m_bShowDayTip = m_settings.m_bShowDayTip;
+    if (dlg.DoModal() == IDOK)
+        m_settings.m_bShowDayTip = dlg.m_bShowDayTip;
+    else
+        m_listLinks.SetFocus();
+    m_settings.m_nDayTipIndex = NextDayTipIndex(dlg.m_nTip);
+    SaveSettings(m_profile, m_settings);
 }

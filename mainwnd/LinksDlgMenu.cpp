@@ -78,6 +78,9 @@ bool CLinksDlg::OnSysCommand(UINT command) {
         case IDM_STATISTICS:
             OnStatistics();
             return true;
+        case IDM_TIP:
+            OnTipOfTheDay();
+            return true;
         default:
             // The platform's own commands, and those whose windows the program does not have yet.
             return false;

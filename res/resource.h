@@ -4,6 +4,8 @@
 // Dialog templates
 #define IDD_LINKS_DIALOG 102
 #define IDD_STATISTICS 133
+#define IDD_TIP 144
+#define IDD_TOPIC 156
 #define IDD_UNDO_PREVIEW 138
 #define IDD_SAVING 129
 #define IDD_CATEGORIES 130
@@ -17,6 +19,9 @@
 #define IDR_ACCELERATORS 137
 #define IDS_ABOUTBOX 101
 #define IDS_APP_TITLE 57344
+// The tips of the day: their number as decimal text, then tip k (from 0) at IDS_TIP_FIRST + k.
+#define IDS_TIP_COUNT 57345
+#define IDS_TIP_FIRST 57346
 
 // Commands
 #define ID_CONFIRM_EXIT 110
@@ -116,3 +121,15 @@
 // Controls of the Statistics window
 #define IDC_STATISTICS_LIST 1038
 #define IDC_STATISTICS_SUM 1049
+
+// Controls of the Tip of the Day window and the topic chooser (Next is IDC_NEXT)
+#define IDC_TIP_LAST 1055
+#define IDC_TIP_SHOW 1075
+#define IDC_TIP_TEXT 1076
+#define IDC_TIP_PREVIOUS 1078
+#define IDC_TIP_FIRST 1079
+#define IDC_TIP_OF 1081
+#define IDC_TIP_NUMBER 1133
+#define IDC_TIP_TOPIC 1134
+#define IDC_TIP_TOPICS 1135
+#define IDC_TOPIC_LIST 1136

@@ -3,6 +3,7 @@ set(VELTRIM_WIN_SOURCES
     app/DocumentsFolder.cpp
     app/PlacementKeeper.cpp
     app/RegistryProfile.cpp
+    auxwnd/AboutDlg.cpp
     auxwnd/StatisticsDlg.cpp
     auxwnd/TipDlg.cpp
     auxwnd/TopicDlg.cpp

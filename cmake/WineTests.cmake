@@ -2,7 +2,7 @@
 # and Documents folder), so they run one at a time.
 set(VELTRIM_GUI_SUITES Options Selection MainWindow Leaving Editing WindowState Jobs Searching EndToEnd Registry Placement SortedControls
     Dialog FileHandle)
-list(APPEND VELTRIM_GUI_SUITES Statistics TipOfTheDay)
+list(APPEND VELTRIM_GUI_SUITES Statistics TipOfTheDay About)
 foreach(suite ${VELTRIM_GUI_SUITES})
     add_test(NAME gui.${suite}
              COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test.sh ${CMAKE_BINARY_DIR}

@@ -177,6 +177,7 @@ private:
     // The auxiliary windows of the system menu.
     void OnStatistics();
     void OnTipOfTheDay();
+    void OnAbout();
     void OnNew();
     void OnSave();
     void OnDelete();

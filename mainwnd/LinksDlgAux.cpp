@@ -1,5 +1,6 @@
-// CLinksDlg: the auxiliary windows of the system menu: Statistics and Tip of the Day.
+// CLinksDlg: the auxiliary windows of the system menu: Statistics, Tip of the Day and About.
 #include "app/SettingsStore.h"
+#include "auxwnd/AboutDlg.h"
 #include "auxwnd/CategoryStatistics.h"
 #include "auxwnd/StatisticsDlg.h"
 #include "auxwnd/TipDlg.h"
@@ -30,4 +31,9 @@ void CLinksDlg::OnTipOfTheDay() {
         m_listLinks.SetFocus();
     m_settings.m_nDayTipIndex = NextDayTipIndex(dlg.m_nTip);
     SaveSettings(m_profile, m_settings);
+}
+
+void CLinksDlg::OnAbout() {
+    CAboutDlg dlg(m_launcher, m_hWnd);
+    dlg.DoModal();
 }

@@ -81,6 +81,9 @@ bool CLinksDlg::OnSysCommand(UINT command) {
         case IDM_TIP:
             OnTipOfTheDay();
             return true;
+        case IDM_ABOUTBOX:
+            OnAbout();
+            return true;
         default:
             // The platform's own commands, and those whose windows the program does not have yet.
             return false;

@@ -2,6 +2,7 @@
 #pragma once
 
 // Dialog templates
+#define IDD_ABOUTBOX 100
 #define IDD_LINKS_DIALOG 102
 #define IDD_STATISTICS 133
 #define IDD_TIP 144
@@ -133,3 +134,10 @@
 #define IDC_TIP_TOPIC 1134
 #define IDC_TIP_TOPICS 1135
 #define IDC_TOPIC_LIST 1136
+
+// Controls of the About box; the text of each is the string with its id.
+#define IDC_WEB_LINK 1037
+#define IDC_COPY_EMAIL 1051
+#define IDC_SUPPORT_EMAIL 1074
+#define IDC_ABOUT_PRODUCT 1140
+#define IDC_ABOUT_NOTICE 1141

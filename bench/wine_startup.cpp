@@ -70,6 +70,7 @@ bool Measure(const char* name, const std::string& expectedCount, int runs) {
 }  // namespace
 
 int main() {
+    CProgramUnderTest::SetShowDayTip(false);
     const std::string dataFile = FindDocumentsFolder() + "VeltrimLinks.dat";
     const std::string backup = dataFile + ".bak";
     ::DeleteFileA(dataFile.c_str());

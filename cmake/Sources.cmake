@@ -5,6 +5,9 @@ set(VELTRIM_CORE_SOURCES
     app/Placement.cpp
     app/SaveJob.cpp
     app/SettingsStore.cpp
+    auxwnd/CategoryStatistics.cpp
+    auxwnd/TipText.cpp
+    auxwnd/TopicRecord.cpp
     controls/ListSelection.cpp
     controls/NumberFormatter.cpp
     framework/PoolJob.cpp

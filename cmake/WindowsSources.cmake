@@ -3,8 +3,16 @@ set(VELTRIM_WIN_SOURCES
     app/DocumentsFolder.cpp
     app/PlacementKeeper.cpp
     app/RegistryProfile.cpp
+    auxwnd/AboutDlg.cpp
+    auxwnd/StatisticsDlg.cpp
+    auxwnd/TipDlg.cpp
+    auxwnd/TopicDlg.cpp
+    auxwnd/TopicListCtrl.cpp
+    controls/ColorEdit.cpp
+    controls/SortListCtrl.cpp
     controls/SortedComboBox.cpp
     controls/SortedListBox.cpp
+    controls/StaticLink.cpp
     framework/Application.cpp
     framework/ComboBox.cpp
     framework/DataExchange.cpp
@@ -18,6 +26,7 @@ set(VELTRIM_WIN_SOURCES
     import/Win32FolderLister.cpp
     import/ImportDlg.cpp
     mainwnd/LinksDlg.cpp
+    mainwnd/LinksDlgAux.cpp
     mainwnd/LinksDlgData.cpp
     mainwnd/LinksDlgEditor.cpp
     mainwnd/LinksDlgImport.cpp

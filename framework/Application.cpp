@@ -37,6 +37,14 @@ std::string CApplication::GetAppName() {
     return name;
 }
 
+bool CApplication::LoadResourceString(UINT id, std::string& text) {
+    char buffer[4096];
+    const int length = ::LoadStringA(GetInstance(), id, buffer, sizeof buffer);
+    if (length <= 0) return false;
+    text.assign(buffer, static_cast<std::size_t>(length));
+    return true;
+}
+
 void CApplication::EnableControls() {
     INITCOMMONCONTROLSEX init = {sizeof init, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&init);

@@ -24,6 +24,8 @@ public:
     static HINSTANCE GetInstance();
     // The application's name: the string table's application title.
     static std::string GetAppName();
+    // The string resource `id` (at most 4,095 characters); false when there is none.
+    static bool LoadResourceString(UINT id, std::string& text);
     const std::string& GetRegistryKey() const { return m_strRegistryKey; }
     HWND m_hMainWnd = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/MessageBox.h"
+#include "framework/SubclassWindow.h"
 
 // Only detaching is safe here: handlers reached from this destructor would run on an object whose
 // derived part is already destroyed. An assertion alone would vanish from the release build and
@@ -184,6 +185,19 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
             ::SetWindowLongPtrA(m_hWnd, DWLP_USER, 0);
             m_hWnd = nullptr;
             return FALSE;
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC: {
+            // A control that paints itself answers its own colour request.
+            HWND control = reinterpret_cast<HWND>(lParam);
+            if (control && control != m_hWnd) {
+                const LRESULT brush = ::SendMessageA(control, kReflectBase + msg, wParam, lParam);
+                if (brush) return static_cast<INT_PTR>(brush);
+            }
+            break;
+        }
         default:
             break;
     }

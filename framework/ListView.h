@@ -1,5 +1,6 @@
-// CListView: a report-view list control, used with owner data: the control holds the row count
-// and each row's selection and focus, the texts come from the owner on demand.
+// CListView: a report-view list control. Used with owner data, the control holds the row count
+// and each row's selection and focus, and the texts come from the owner on demand; otherwise it
+// holds rows with their texts (or a request for them) and one value of item data each.
 #pragma once
 
 #include "framework/Window.h"
@@ -25,6 +26,12 @@ public:
         HWND header = reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER));
         return header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
     }
+    LPARAM GetItemData(int item) const {
+        LVITEMA lvi = {};
+        lvi.mask = LVIF_PARAM;
+        lvi.iItem = item;
+        return SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lvi)) ? lvi.lParam : 0;
+    }
     int GetTopIndex() const { return static_cast<int>(SendMessage(LVM_GETTOPINDEX)); }
     bool GetItemRect(int item, RECT* rect, int code) const {
         rect->left = code;
@@ -48,6 +55,22 @@ public:
         return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
                                             reinterpret_cast<LPARAM>(&column)));
     }
+    // Inserts a row of a list that is not owner data; LPSTR_TEXTCALLBACKA as `text` has the
+    // owner supply the texts when drawn. Returns the row, or -1.
+    int InsertItem(int item, const char* text, LPARAM data = 0) {
+        LVITEMA lvi = {};
+        lvi.mask = LVIF_TEXT | LVIF_PARAM;
+        lvi.iItem = item;
+        lvi.pszText = const_cast<char*>(text);
+        lvi.lParam = data;
+        return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lvi)));
+    }
+    void SetItemText(int item, int column, const char* text) {
+        LVITEMA lvi = {};
+        lvi.iSubItem = column;
+        lvi.pszText = const_cast<char*>(text);
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+    }
     void SetColumnWidth(int column, int width) {
         SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0));
     }
@@ -56,21 +79,6 @@ public:
         SendMessage(LVM_SETITEMCOUNT, static_cast<WPARAM>(count), flags);
     }
     void DeleteAllItems() { SendMessage(LVM_DELETEALLITEMS); }
-    // A row with a text of its own (not an owner-data list).
-    int InsertItem(int index, const char* text, LPARAM data = 0) {
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = index;
-        item.pszText = const_cast<char*>(text);
-        item.lParam = data;
-        return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    }
-    void SetItemText(int index, int column, const char* text) {
-        LVITEMA item = {};
-        item.iSubItem = column;
-        item.pszText = const_cast<char*>(text);
-        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    }
     // item -1 applies the state to every row.
     void SetItemState(int item, UINT state, UINT mask) {
         LVITEMA lvi = {};

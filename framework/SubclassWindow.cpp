@@ -42,7 +42,9 @@ LRESULT CALLBACK CSubclassWindow::WindowProc(HWND hWnd, UINT msg, WPARAM wParam,
     if (msg == WM_NCDESTROY) {
         const WNDPROC original = wrapper->m_pOriginal;
         wrapper->Unsubclass();
-        return ::CallWindowProcA(original, hWnd, msg, wParam, lParam);
+        const LRESULT result = ::CallWindowProcA(original, hWnd, msg, wParam, lParam);
+        wrapper->OnFinalMessage();
+        return result;
     }
     LRESULT result = 0;
     // No exception may unwind through the Windows API; a failed handler leaves the message to

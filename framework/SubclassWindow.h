@@ -4,6 +4,11 @@
 
 #include <windows.h>
 
+// A colour request (WM_CTLCOLOR...) that a dialog passes back to the control that sent it, as
+// this base plus the message, so that a control can paint itself; a control that answers returns
+// its brush, and one that does not returns 0, leaving the request to the dialog.
+constexpr UINT kReflectBase = 0x2000;
+
 class CSubclassWindow {
 public:
     CSubclassWindow() = default;
@@ -21,6 +26,8 @@ protected:
     // Returns true when the message was handled, with `result` as its result; otherwise the
     // control's own procedure handles it.
     virtual bool OnSubclassMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+    // Called once the control's window is gone; the wrapper may delete itself here.
+    virtual void OnFinalMessage() {}
 
     LRESULT CallOriginal(UINT msg, WPARAM wParam, LPARAM lParam);
     HWND GetSubclassed() const { return m_hSubclassed; }

@@ -6,6 +6,7 @@
 #include "app/ColumnScaler.h"
 #include "app/DocumentsFolder.h"
 #include "app/SettingsStore.h"
+#include "controls/StaticLink.h"
 #include "framework/Application.h"
 #include "mainwnd/LaunchJob.h"
 #include "framework/MessageBox.h"
@@ -43,6 +44,8 @@ CLinksDlg::CLinksDlg(CProfile& profile, CFileSystem& fileSystem, const CClock& c
       m_pUndoManager(std::make_unique<CUndoManager>(m_list)) {
     m_hIcon = ::LoadIconA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_MAINFRAME));
     m_hAccel = ::LoadAcceleratorsA(CApplication::GetInstance(), MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    // The system's standard hand cursor (IDC_HAND) for the program's links.
+    CStaticLink::SetHandCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649)));
     LoadSettings(m_profile, m_settings);
     m_titleCaser.SetExceptions(
         m_settings.m_titleCaseExceptions.value_or(CTitleCaser::GetDefaultExceptions()));
@@ -115,6 +118,8 @@ BOOL CLinksDlg::OnInitDialog() {
         SetTimer(timerAutoSave, AutoSaveInterval(m_settings.m_nTimerIndex));
     m_saveJob.Arm([this] { WriteFromTimer(); }, true);
     ShowDeferredNotices();
+    // The tip comes once the window has shown itself and told of any trouble with the data file.
+    if (m_settings.m_bShowDayTip) OnTipOfTheDay();
     return TRUE;
 }
 

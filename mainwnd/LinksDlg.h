@@ -182,6 +182,10 @@ private:
     void OnUndo(bool undo);
     void ApplyUndoResult(const CUndoResult& result, const CRowAnchors& anchors);
     void OnActivatePreview();
+    // The auxiliary windows of the system menu.
+    void OnStatistics();
+    void OnTipOfTheDay();
+    void OnAbout();
     void OnNew();
     void OnSave();
     void OnDelete();

@@ -87,6 +87,15 @@ bool CLinksDlg::OnSysCommand(UINT command) {
         case IDM_WORD_WRAP:
             OnWordWrap();
             return true;
+        case IDM_STATISTICS:
+            OnStatistics();
+            return true;
+        case IDM_TIP:
+            OnTipOfTheDay();
+            return true;
+        case IDM_ABOUTBOX:
+            OnAbout();
+            return true;
         default:
             // The platform's own commands, and those whose windows the program does not have yet.
             return false;

@@ -2,7 +2,11 @@
 #pragma once
 
 // Dialog templates
+#define IDD_ABOUTBOX 100
 #define IDD_LINKS_DIALOG 102
+#define IDD_STATISTICS 133
+#define IDD_TIP 144
+#define IDD_TOPIC 156
 #define IDD_UNDO_PREVIEW 138
 #define IDD_SAVING 129
 #define IDD_CATEGORIES 130
@@ -18,6 +22,9 @@
 #define IDR_ACCELERATORS 137
 #define IDS_ABOUTBOX 101
 #define IDS_APP_TITLE 57344
+// The tips of the day: their number as decimal text, then tip k (from 0) at IDS_TIP_FIRST + k.
+#define IDS_TIP_COUNT 57345
+#define IDS_TIP_FIRST 57346
 
 // Commands
 #define ID_CONFIRM_EXIT 110
@@ -133,3 +140,26 @@
 #define IDC_SELECT_FILE 1071
 #define IDC_FIND_STATUS 1072
 #define IDC_SHOW_FOLDERS 1097
+
+// Controls of the Statistics window
+#define IDC_STATISTICS_LIST 1038
+#define IDC_STATISTICS_SUM 1049
+
+// Controls of the Tip of the Day window and the topic chooser (Next is IDC_NEXT)
+#define IDC_TIP_LAST 1055
+#define IDC_TIP_SHOW 1075
+#define IDC_TIP_TEXT 1076
+#define IDC_TIP_PREVIOUS 1078
+#define IDC_TIP_FIRST 1079
+#define IDC_TIP_OF 1081
+#define IDC_TIP_NUMBER 1133
+#define IDC_TIP_TOPIC 1134
+#define IDC_TIP_TOPICS 1135
+#define IDC_TOPIC_LIST 1136
+
+// Controls of the About box; the text of each is the string with its id.
+#define IDC_WEB_LINK 1037
+#define IDC_COPY_EMAIL 1051
+#define IDC_SUPPORT_EMAIL 1074
+#define IDC_ABOUT_PRODUCT 1140
+#define IDC_ABOUT_NOTICE 1141

@@ -16,6 +16,8 @@ wineserver -p 60 </dev/null >/dev/null 2>&1 || true
 # The picture shows a small sample collection in the prefix's Documents folder.
 documents=$(find "$prefix/drive_c/users" -mindepth 2 -maxdepth 2 -type d -name Documents ! -path '*/Public/*' | head -n 1)
 "$build/make_sample" "$documents/VeltrimLinks.dat"
+# The picture is of the main window alone, without the tip of the day.
+wine reg add 'HKCU\Software\Corvane Software\VeltrimLinks\Misc' /v 'Show Day Tip' /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
 wine "$build/win/VeltrimLinks.exe" </dev/null >/dev/null 2>&1 &
 pid=$!
 # Wait for the window to be drawn (the title appears in the window list).

@@ -109,6 +109,9 @@ inline std::string MakeDataFileBytes(int count, int version = 2) {
 inline void WriteDataFile(const std::string& path, int count) {
     WriteFileBytes(path, MakeDataFileBytes(count));
 }
+inline void WriteDataFile(const std::string& path, const CLinkList& list) {
+    WriteFileBytes(path, Written(list));
+}
 
 // A table written as one text, its rows apart by ';' and the fields of a row by '|'.
 inline std::vector<std::string> Split(const std::string& text, char separator = '|') {

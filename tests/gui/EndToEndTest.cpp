@@ -14,6 +14,7 @@ namespace {
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
+        CProgramUnderTest::SetShowDayTip(false);
         m_strDataFile = FindDocumentsFolder() + "VeltrimLinks.dat";
         ::DeleteFileA(m_strDataFile.c_str());
         ::DeleteFileA((m_strDataFile + ".bak").c_str());

@@ -11,12 +11,16 @@ CModalWatch* g_watch = nullptr;
 
 struct CFound {
     const std::vector<std::string>* captions;
+    // Windows already acted on: a window opened from inside one of them is found past it.
+    const std::vector<HWND>* handled;
     HWND window;
 };
 
 BOOL CALLBACK FindWatched(HWND hWnd, LPARAM param) {
     auto* found = reinterpret_cast<CFound*>(param);
-    if (!::IsWindowVisible(hWnd)) return TRUE;
+    if (!::IsWindowVisible(hWnd) ||
+        std::find(found->handled->begin(), found->handled->end(), hWnd) != found->handled->end())
+        return TRUE;
     char text[256] = {};
     ::GetWindowTextA(hWnd, text, sizeof text);
     if (std::find(found->captions->begin(), found->captions->end(), text) == found->captions->end())
@@ -56,11 +60,9 @@ void CALLBACK CModalWatch::Watch(HWND, UINT, UINT_PTR, DWORD) {
     handled.erase(
         std::remove_if(handled.begin(), handled.end(), [](HWND hWnd) { return !::IsWindow(hWnd); }),
         handled.end());
-    CFound found = {&watch->m_captions, nullptr};
+    CFound found = {&watch->m_captions, &handled, nullptr};
     ::EnumThreadWindows(::GetCurrentThreadId(), FindWatched, reinterpret_cast<LPARAM>(&found));
-    if (!found.window || std::find(watch->m_handled.begin(), watch->m_handled.end(),
-                                   found.window) != watch->m_handled.end())
-        return;
+    if (!found.window) return;
     watch->m_handled.push_back(found.window);
     ++watch->m_nSeen;
     if (watch->m_expected.empty()) {

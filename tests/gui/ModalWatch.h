@@ -20,6 +20,8 @@ public:
     CModalWatch(const CModalWatch&) = delete;
     CModalWatch& operator=(const CModalWatch&) = delete;
 
+    // Watches for windows with this caption too.
+    void Watch(std::string caption) { m_captions.push_back(std::move(caption)); }
     // The next watched window to appear gets `act`, which ends it (see Press).
     void Expect(Action act) { m_expected.push_back(std::move(act)); }
     std::size_t Pending() const { return m_expected.size(); }

@@ -48,11 +48,7 @@ protected:
         const CDateTime when(46023.0, CDateTime::valid);
         for (const char* category : {"Work", "work", "Other"})
             list.AddLinkItem(category, "", "", category, when, when);
-        std::string bytes;
-        CMemorySink sink(bytes);
-        CDataFile::WriteBody(sink, list);
-        sink.Flush();
-        WriteFileBytes(DataFile(), bytes);
+        WriteDataFile(DataFile(), list);
     }
     std::string Category(size_t row) const {
         return m_dlg->GetList().GetAt(row)->m_strCategory.str();

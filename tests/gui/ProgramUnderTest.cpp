@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "app/RegistryProfile.h"
+
 namespace {
 
 std::string ProgramPath() {
@@ -44,6 +46,10 @@ CProgramUnderTest::~CProgramUnderTest() {
         ::TerminateProcess(m_process.hProcess, 255);
     ::CloseHandle(m_process.hThread);
     ::CloseHandle(m_process.hProcess);
+}
+
+void CProgramUnderTest::SetShowDayTip(bool show) {
+    CRegistryProfile().WriteInt("Misc", "Show Day Tip", show ? 1 : 0);
 }
 
 bool CProgramUnderTest::Start() {

@@ -14,6 +14,10 @@ public:
     CProgramUnderTest(const CProgramUnderTest&) = delete;
     CProgramUnderTest& operator=(const CProgramUnderTest&) = delete;
 
+    // The program's "Show Day Tip" setting in the user's registry: a program started without it
+    // shows its main window alone.
+    static void SetShowDayTip(bool show);
+
     bool Start();
     // A visible top-level window of the process with this caption (and class, when given);
     // nullptr after `timeoutMs`. Looks every `pollMs`.

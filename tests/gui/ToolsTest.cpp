@@ -21,11 +21,7 @@ protected:
         const CDateTime when(46023.0, CDateTime::valid);
         for (const auto& [title, category] : records)
             list.AddLinkItem(title, "", description, category, when, when);
-        std::string bytes;
-        CMemorySink sink(bytes);
-        CDataFile::WriteBody(sink, list);
-        sink.Flush();
-        WriteFileBytes(DataFile(), bytes);
+        WriteDataFile(DataFile(), list);
     }
     std::string Titles() const {
         std::string titles;

@@ -37,3 +37,5 @@ add_executable(wine_startup bench/wine_startup.cpp tests/gui/GuiTestSupport.cpp
 target_link_libraries(wine_startup PRIVATE veltrim_win)
 add_executable(wine_edit bench/wine_edit.cpp tests/gui/GuiTestSupport.cpp ${VELTRIM_RC})
 target_link_libraries(wine_edit PRIVATE veltrim_win)
+add_executable(wine_tools bench/wine_tools.cpp tests/gui/GuiTestSupport.cpp ${VELTRIM_RC})
+target_link_libraries(wine_tools PRIVATE veltrim_win)

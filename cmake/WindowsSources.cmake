@@ -39,6 +39,7 @@ set(VELTRIM_WIN_SOURCES
     mainwnd/ShortcutResolver.cpp
     mainwnd/Win32ShellLauncher.cpp
     options/CategoriesPage.cpp
+    options/ListEditPage.cpp
     options/MiscPage.cpp
     options/NumbersPage.cpp
     options/OptionsSheet.cpp

@@ -8,6 +8,49 @@
 #include "options/OptionsSheet.h"
 #include "store/TextTrim.h"
 
+namespace {
+
+// The settings that pages show as they are, with the page member each goes to and comes from.
+template <class Page>
+using CField = std::pair<int CSettings::*, int Page::*>;
+
+const CField<CSavingPage> kSavingFields[] = {
+    {&CSettings::m_bSaveOnClose, &CSavingPage::m_bSaveOnClose},
+    {&CSettings::m_bSaveOnPresses, &CSavingPage::m_bSaveOnPresses},
+    {&CSettings::m_bSaveOnTimer, &CSavingPage::m_bSaveOnTimer}};
+const CField<CSearchingPage> kSearchingFields[] = {
+    {&CSettings::m_bSearchCategory, &CSearchingPage::m_bSearchCategory},
+    {&CSettings::m_bSearchLink, &CSearchingPage::m_bSearchLink},
+    {&CSettings::m_bPositionOnLast, &CSearchingPage::m_bPositionOnLast},
+    {&CSettings::m_bInterruptible, &CSearchingPage::m_bInterruptible},
+    {&CSettings::m_bSearchTitle, &CSearchingPage::m_bSearchTitle},
+    {&CSettings::m_bAllowTypos, &CSearchingPage::m_bAllowTypos},
+    {&CSettings::m_bSearchDescription, &CSearchingPage::m_bSearchDescription},
+    {&CSettings::m_nSeparation, &CSearchingPage::m_nSeparation}};
+const CField<CNumbersPage> kNumbersFields[] = {
+    {&CSettings::m_bUseThousandsSep, &CNumbersPage::m_bUseSep}};
+const CField<CMiscPage> kMiscFields[] = {
+    {&CSettings::m_bShowDayTip, &CMiscPage::m_bShowDayTip},
+    {&CSettings::m_bRestorePlacement, &CMiscPage::m_bRestorePlacement},
+    {&CSettings::m_bMoveToTitle, &CMiscPage::m_bMoveToTitle},
+    {&CSettings::m_bMoveToLink, &CMiscPage::m_bMoveToLink},
+    {&CSettings::m_bCopyLink, &CMiscPage::m_bCopyLink},
+    {&CSettings::m_bConfirmDelete, &CMiscPage::m_bConfirmDelete},
+    {&CSettings::m_bMoveSave, &CMiscPage::m_bMoveSave},
+    {&CSettings::m_bSaveColumnWidths, &CMiscPage::m_bSaveColumnWidths}};
+
+template <class Page, std::size_t N>
+void ToPage(const CSettings& settings, Page& page, const CField<Page> (&fields)[N]) {
+    for (const auto& [setting, member] : fields) page.*member = settings.*setting;
+}
+
+template <class Page, std::size_t N>
+void FromPage(CSettings& settings, const Page& page, const CField<Page> (&fields)[N]) {
+    for (const auto& [setting, member] : fields) settings.*setting = page.*member;
+}
+
+}  // namespace
+
 void CLinksDlg::OnOptions() {
     if (m_bSearching) return;
     AddSearchTerm();
@@ -27,34 +70,16 @@ void CLinksDlg::RunOptions(bool savingPage) {
     sheet.SetMainWindow(this);
     CSettings& s = m_settings;
     CSavingPage& saving = sheet.m_saving;
-    saving.m_bSaveOnClose = s.m_bSaveOnClose;
-    saving.m_bSaveOnPresses = s.m_bSaveOnPresses;
-    saving.m_bSaveOnTimer = s.m_bSaveOnTimer;
+    ToPage(s, saving, kSavingFields);
     saving.m_nTimerIndex = s.m_nTimerIndex;
     saving.m_nPressIndex = s.m_nSaveLimit - 1;
     saving.m_strDataFile = s.m_strDataFile;
     saving.m_listDataFiles = s.m_listDataFiles;
     sheet.m_categories.m_strNewChoice = m_list.m_strNewCategory;
-    CSearchingPage& searching = sheet.m_searching;
-    searching.m_bSearchCategory = s.m_bSearchCategory;
-    searching.m_bSearchLink = s.m_bSearchLink;
-    searching.m_bPositionOnLast = s.m_bPositionOnLast;
-    searching.m_bInterruptible = s.m_bInterruptible;
-    searching.m_bSearchTitle = s.m_bSearchTitle;
-    searching.m_bAllowTypos = s.m_bAllowTypos;
-    searching.m_bSearchDescription = s.m_bSearchDescription;
-    searching.m_nSeparation = s.m_nSeparation;
-    sheet.m_numbers.m_bUseSep = s.m_bUseThousandsSep;
+    ToPage(s, sheet.m_searching, kSearchingFields);
+    ToPage(s, sheet.m_numbers, kNumbersFields);
     sheet.m_numbers.m_chSep = s.m_chThousandsSep;
-    CMiscPage& misc = sheet.m_misc;
-    misc.m_bShowDayTip = s.m_bShowDayTip;
-    misc.m_bRestorePlacement = s.m_bRestorePlacement;
-    misc.m_bMoveToTitle = s.m_bMoveToTitle;
-    misc.m_bMoveToLink = s.m_bMoveToLink;
-    misc.m_bCopyLink = s.m_bCopyLink;
-    misc.m_bConfirmDelete = s.m_bConfirmDelete;
-    misc.m_bMoveSave = s.m_bMoveSave;
-    misc.m_bSaveColumnWidths = s.m_bSaveColumnWidths;
+    ToPage(s, sheet.m_misc, kMiscFields);
 
     m_bOptionsOpen = true;
     const INT_PTR result = sheet.DoModal();
@@ -77,34 +102,18 @@ void CLinksDlg::RunOptions(bool savingPage) {
     {
         // The automatic save reads the data file's name and the list's New choice under the lock.
         CListGuard guard(*this);
-        s.m_bSaveOnPresses = saving.m_bSaveOnPresses;
+        FromPage(s, saving, kSavingFields);
         if (saving.m_nPressIndex >= 0) s.m_nSaveLimit = saving.m_nPressIndex + 1;
-        s.m_bSaveOnTimer = saving.m_bSaveOnTimer;
         if (saving.m_nTimerIndex >= 0) s.m_nTimerIndex = saving.m_nTimerIndex;
-        s.m_bSaveOnClose = saving.m_bSaveOnClose;
         s.m_strDataFile = TrimText(saving.m_strDataFile);
         s.m_listDataFiles = saving.m_listDataFiles;
         m_list.m_strNewCategory = sheet.m_categories.m_strNewChoice;
     }
-    s.m_bSearchCategory = searching.m_bSearchCategory;
-    s.m_bSearchLink = searching.m_bSearchLink;
-    s.m_bPositionOnLast = searching.m_bPositionOnLast;
-    s.m_bInterruptible = searching.m_bInterruptible;
-    s.m_bSearchTitle = searching.m_bSearchTitle;
-    s.m_bAllowTypos = searching.m_bAllowTypos;
-    s.m_bSearchDescription = searching.m_bSearchDescription;
-    s.m_nSeparation = searching.m_nSeparation;
+    FromPage(s, sheet.m_searching, kSearchingFields);
     if (!m_comboSearch.GetWindowText().empty()) RunSearch();
-    s.m_bUseThousandsSep = sheet.m_numbers.m_bUseSep;
+    FromPage(s, sheet.m_numbers, kNumbersFields);
     s.m_chThousandsSep = sheet.m_numbers.m_chSep;
-    s.m_bShowDayTip = misc.m_bShowDayTip;
-    s.m_bRestorePlacement = misc.m_bRestorePlacement;
-    s.m_bMoveToTitle = misc.m_bMoveToTitle;
-    s.m_bMoveToLink = misc.m_bMoveToLink;
-    s.m_bCopyLink = misc.m_bCopyLink;
-    s.m_bConfirmDelete = misc.m_bConfirmDelete;
-    s.m_bMoveSave = misc.m_bMoveSave;
-    s.m_bSaveColumnWidths = misc.m_bSaveColumnWidths;
+    FromPage(s, sheet.m_misc, kMiscFields);
     UpdateDeleteLabel();
     UpdateLinkCount();
     UpdateSelectedCount();

@@ -7,7 +7,7 @@
 #include "store/NewCategory.h"
 #include "store/TextTrim.h"
 
-CCategoriesPage::CCategoriesPage() : CPropertyPageRestore(IDD_CATEGORIES) {}
+CCategoriesPage::CCategoriesPage() : CListEditPage(IDD_CATEGORIES, IDC_CATEGORY_LIST) {}
 
 void CCategoriesPage::DoDataExchange(CDataExchange& dx) {
     DDX_Control(dx, IDC_NEW_CHOICE, m_comboNewChoice);
@@ -17,7 +17,7 @@ void CCategoriesPage::DoDataExchange(CDataExchange& dx) {
 }
 
 BOOL CCategoriesPage::OnInitDialog() {
-    CPropertyPageRestore::OnInitDialog();
+    CListEditPage::OnInitDialog();
     m_editCategory.SetLimitText(kMaxCategory);
     if (m_pLinksDlg)
         for (const std::string& name : m_pLinksDlg->GetCategories())
@@ -40,24 +40,7 @@ bool CCategoriesPage::OnCommand(int id, int code, HWND control) {
         m_bChanged = true;
         return true;
     }
-    if (id == IDC_CATEGORY_LIST && code == LBN_DBLCLK) {
-        OnEdit();
-        return true;
-    }
-    if (code != BN_CLICKED) return CPropertyPageRestore::OnCommand(id, code, control);
-    switch (id) {
-        case IDC_ADD:
-            OnAdd();
-            return true;
-        case IDC_EDIT_ENTRY:
-            OnEdit();
-            return true;
-        case IDC_DELETE:
-            OnDelete();
-            return true;
-        default:
-            return CPropertyPageRestore::OnCommand(id, code, control);
-    }
+    return CListEditPage::OnCommand(id, code, control);
 }
 
 void CCategoriesPage::OnAdd() {

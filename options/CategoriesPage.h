@@ -10,10 +10,10 @@
 #include "framework/Button.h"
 #include "framework/ComboBox.h"
 #include "framework/Edit.h"
-#include "framework/PropertySheet.h"
+#include "options/ListEditPage.h"
 #include "options/OptionsHost.h"
 
-class CCategoriesPage : public CPropertyPageRestore {
+class CCategoriesPage : public CListEditPage {
 public:
     static constexpr int kMaxCategory = 75;
 
@@ -31,9 +31,9 @@ protected:
 
 private:
     void FillNewChoices();
-    void OnAdd();
-    void OnEdit();
-    void OnDelete();
+    void OnAdd() override;
+    void OnEdit() override;
+    void OnDelete() override;
 
     CComboBox m_comboNewChoice;
     CButton m_checkRename;

@@ -50,8 +50,7 @@ void CSavingPage::EnableChoices() {
 
 void CSavingPage::ShowPressCounter() {
     const int presses = m_pLinksDlg ? m_pLinksDlg->GetSavePresses() : 0;
-    const std::string text =
-        std::to_string(presses) + " button press" + (presses == 1 ? "" : "es");
+    const std::string text = std::to_string(presses) + " button press" + (presses == 1 ? "" : "es");
     ::SetDlgItemTextA(m_hWnd, IDC_PRESS_COUNTER, text.c_str());
 }
 
@@ -111,9 +110,8 @@ void CSavingPage::OnSave() {
 }
 
 void CSavingPage::Load(const std::string& name) {
-    if (m_pLinksDlg->IsModified() &&
-        AppMessageBox(m_hWnd, "Your changes will be lost.  Proceed?", MB_YESNO | MB_ICONQUESTION) !=
-            IDYES)
+    if (m_pLinksDlg->IsModified() && AppMessageBox(m_hWnd, "Your changes will be lost.  Proceed?",
+                                                   MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     const bool loaded = m_pLinksDlg->LoadDataFile(name, false);
     m_strLoadedName = name;
@@ -155,8 +153,8 @@ void CSavingPage::OnNewFile() {
 
 void CSavingPage::OnRemove() {
     const std::string folder = m_pLinksDlg ? m_pLinksDlg->GetDocumentsFolder() : std::string();
-    FillNames(m_names.Remove(m_comboFile.GetWindowText(),
-                             folder + CApplication::GetAppName() + ".dat"));
+    FillNames(
+        m_names.Remove(m_comboFile.GetWindowText(), folder + CApplication::GetAppName() + ".dat"));
 }
 
 BOOL CSavingPage::OnKillActive() {

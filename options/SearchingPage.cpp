@@ -34,7 +34,8 @@ BOOL CSearchingPage::OnInitDialog() {
 void CSearchingPage::EnableTypoControls() {
     // An indeterminate check box counts as unchecked.
     const BOOL enable = ::IsDlgButtonChecked(m_hWnd, IDC_ALLOW_TYPOS) == BST_CHECKED;
-    for (const int id : {IDC_SEPARATION_LABEL, IDC_SEPARATION_LOW, IDC_SEPARATION, IDC_SEPARATION_HIGH})
+    for (const int id :
+         {IDC_SEPARATION_LABEL, IDC_SEPARATION_LOW, IDC_SEPARATION, IDC_SEPARATION_HIGH})
         ::EnableWindow(GetDlgItem(id), enable);
 }
 

@@ -6,7 +6,7 @@
 #include "res/resource.h"
 #include "store/TextTrim.h"
 
-CTitleCasePage::CTitleCasePage() : CPropertyPageRestore(IDD_TITLE_CASE) {}
+CTitleCasePage::CTitleCasePage() : CListEditPage(IDD_TITLE_CASE, IDC_EXCEPTION_LIST) {}
 
 void CTitleCasePage::DoDataExchange(CDataExchange& dx) {
     DDX_Control(dx, IDC_EXCEPTION, m_editException);
@@ -14,7 +14,7 @@ void CTitleCasePage::DoDataExchange(CDataExchange& dx) {
 }
 
 BOOL CTitleCasePage::OnInitDialog() {
-    CPropertyPageRestore::OnInitDialog();
+    CListEditPage::OnInitDialog();
     m_editException.SetLimitText(kMaxException);
     if (m_pLinksDlg) Fill(m_pLinksDlg->GetTitleCaseExceptions());
     return TRUE;
@@ -29,28 +29,12 @@ void CTitleCasePage::Fill(const std::vector<std::string>& words) {
 }
 
 bool CTitleCasePage::OnCommand(int id, int code, HWND control) {
-    if (id == IDC_EXCEPTION_LIST && code == LBN_DBLCLK) {
-        OnEdit();
+    if (id == IDC_DEFAULT && code == BN_CLICKED) {
+        if (m_pLinksDlg) Fill(m_pLinksDlg->GetDefaultTitleCaseExceptions());
+        m_bChanged = true;
         return true;
     }
-    if (code != BN_CLICKED) return CPropertyPageRestore::OnCommand(id, code, control);
-    switch (id) {
-        case IDC_ADD:
-            OnAdd();
-            return true;
-        case IDC_EDIT_ENTRY:
-            OnEdit();
-            return true;
-        case IDC_DELETE:
-            OnDelete();
-            return true;
-        case IDC_DEFAULT:
-            if (m_pLinksDlg) Fill(m_pLinksDlg->GetDefaultTitleCaseExceptions());
-            m_bChanged = true;
-            return true;
-        default:
-            return CPropertyPageRestore::OnCommand(id, code, control);
-    }
+    return CListEditPage::OnCommand(id, code, control);
 }
 
 void CTitleCasePage::OnAdd() {

@@ -7,10 +7,10 @@
 
 #include "controls/SortedListBox.h"
 #include "framework/Edit.h"
-#include "framework/PropertySheet.h"
+#include "options/ListEditPage.h"
 #include "options/OptionsHost.h"
 
-class CTitleCasePage : public CPropertyPageRestore {
+class CTitleCasePage : public CListEditPage {
 public:
     static constexpr int kMaxException = 75;
 
@@ -25,9 +25,9 @@ protected:
 
 private:
     void Fill(const std::vector<std::string>& words);
-    void OnAdd();
-    void OnEdit();
-    void OnDelete();
+    void OnAdd() override;
+    void OnEdit() override;
+    void OnDelete() override;
 
     CEdit m_editException;
     CSortedListBox m_listExceptions;

@@ -23,6 +23,20 @@ protected:
         ::DeleteFileA(m_strDataFile.c_str());
         ::DeleteFileA((m_strDataFile + ".bak").c_str());
     }
+    // A data file of `count` records whose version (3) the program cannot read.
+    std::string WriteNewerFile(int count) {
+        std::string newer = MakeDataFileBytes(count);
+        newer[0] = 3;
+        WriteFileBytes(m_strDataFile, newer);
+        return newer;
+    }
+    // Answers the program's next question.
+    static bool Answer(const CProgramUnderTest& program, int answer) {
+        HWND question = program.WaitForWindow("VeltrimLinks", "#32770");
+        if (question) ::PostMessageA(question, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+        return question != nullptr;
+    }
+
     std::string m_strDataFile;
 };
 
@@ -45,14 +59,10 @@ TEST_F(EndToEnd, ShowsTheCollectionAndClosingLeavesTheFileUntouched) {
 }
 
 TEST_F(EndToEnd, NewerVersionAnsweredYesEndsWithExitCodeOne) {
-    std::string newer = MakeDataFileBytes(2);
-    newer[0] = 3;
-    WriteFileBytes(m_strDataFile, newer);
+    const std::string newer = WriteNewerFile(2);
     CProgramUnderTest program;
     ASSERT_TRUE(program.Start());
-    HWND question = program.WaitForWindow("VeltrimLinks", "#32770");
-    ASSERT_TRUE(question);
-    ::PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+    ASSERT_TRUE(Answer(program, IDYES));
     DWORD exitCode = 99;
     ASSERT_TRUE(program.WaitForExit(exitCode));
     EXPECT_EQ(1u, exitCode);
@@ -63,14 +73,10 @@ TEST_F(EndToEnd, NewerVersionAnsweredYesEndsWithExitCodeOne) {
 // Seen: a version-3 file answered No, one record added, Close: the file was replaced by a
 // one-record version-2 file.
 TEST_F(EndToEnd, NewerVersionAnsweredNoIsNeverReplacedAndClosingAsks) {
-    std::string newer = MakeDataFileBytes(5);
-    newer[0] = 3;
-    WriteFileBytes(m_strDataFile, newer);
+    const std::string newer = WriteNewerFile(5);
     CProgramUnderTest program;
     ASSERT_TRUE(program.Start());
-    HWND question = program.WaitForWindow("VeltrimLinks", "#32770");
-    ASSERT_TRUE(question);
-    ::PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+    ASSERT_TRUE(Answer(program, IDNO));
     HWND main = program.WaitForWindow("Veltrim Links");
     ASSERT_TRUE(main);
     ::SendMessageA(::GetDlgItem(main, IDC_TITLE), WM_SETTEXT, 0,
@@ -78,9 +84,7 @@ TEST_F(EndToEnd, NewerVersionAnsweredNoIsNeverReplacedAndClosingAsks) {
     ::SendMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_SAVE, BN_CLICKED), 0);
     EXPECT_EQ("1 link", WindowText(::GetDlgItem(main, IDC_LINK_COUNT)));
     ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    question = program.WaitForWindow("VeltrimLinks", "#32770");
-    ASSERT_TRUE(question) << "closing asks before it drops the change";
-    ::PostMessageA(question, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+    ASSERT_TRUE(Answer(program, IDYES)) << "closing asks before it drops the change";
     DWORD exitCode = 99;
     ASSERT_TRUE(program.WaitForExit(exitCode));
     EXPECT_EQ(0u, exitCode);

@@ -1,6 +1,8 @@
 # The portable core: standard C++ only, compiled natively and into the Windows program.
 set(VELTRIM_CORE_SOURCES
     app/ColumnScaler.cpp
+    app/CommandLine.cpp
+    app/ExportCommand.cpp
     app/MemoryProfile.cpp
     app/Placement.cpp
     app/SaveJob.cpp

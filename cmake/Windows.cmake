@@ -17,7 +17,7 @@ target_link_libraries(veltrim_win PUBLIC veltrim_core comctl32 comdlg32 shell32 
                       advapi32 gdi32 user32 kernel32)
 
 set(VELTRIM_RC ${CMAKE_SOURCE_DIR}/res/VeltrimLinks.rc)
-add_executable(VeltrimLinks WIN32 program/WinMain.cpp program/LinksApp.cpp ${VELTRIM_RC})
+add_executable(VeltrimLinks WIN32 program/WinMain.cpp program/LinksApp.cpp program/CommandLineRun.cpp ${VELTRIM_RC})
 target_link_libraries(VeltrimLinks PRIVATE veltrim_win)
 
 # GoogleTest from Debian's source package, built by this toolchain.

@@ -91,3 +91,56 @@ TEST_F(EndToEnd, NewerVersionAnsweredNoIsNeverReplacedAndClosingAsks) {
     EXPECT_EQ(newer, ReadFileBytes(m_strDataFile));
     EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
 }
+
+// The command-line export: the real exe with redirected output, no window, its exit code.
+class Export : public EndToEnd {
+protected:
+    // Runs "VeltrimLinks.exe /export TARGET" to its end; false when it showed its main window.
+    bool RunExport(const std::string& target, DWORD& exitCode, std::string& output) {
+        SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+        const std::string outputFile = m_folder.File("output.txt");
+        HANDLE handle = ::CreateFileA(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                                      CREATE_ALWAYS, 0, nullptr);
+        CProgramUnderTest program;
+        const bool started = program.Start("/export \"" + target + "\"", handle);
+        ::CloseHandle(handle);
+        if (!started) return false;
+        const bool windowShown = program.WaitForWindow("Veltrim Links") != nullptr;
+        exitCode = 99;
+        const bool ended = program.WaitForExit(exitCode);
+        output = ReadFileBytes(outputFile);
+        return ended && !windowShown;
+    }
+
+    CTempFolder m_folder;
+    const std::string m_strTarget = m_folder.File("bookmarks.html");
+};
+
+TEST_F(Export, WritesTheFileAndPrintsTheLineWithoutAWindow) {
+    WriteDataFile(m_strDataFile, 1234);
+    DWORD exitCode;
+    std::string output;
+    ASSERT_TRUE(RunExport(m_strTarget, exitCode, output));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_EQ("Exported 1,234 links to \"" + m_strTarget + "\".\r\n", output);
+    const std::string written = ReadFileBytes(m_strTarget);
+    EXPECT_EQ(0u, written.find("<!DOCTYPE NETSCAPE-Bookmark-file-1>"));
+    EXPECT_NE(std::string::npos, written.find(">Title 1233</A>"));
+}
+
+TEST_F(Export, ANewerDataFileOrAnUnwritableTargetLeavesNoFile) {
+    WriteNewerFile(2);
+    DWORD exitCode;
+    std::string output;
+    ASSERT_TRUE(RunExport(m_strTarget, exitCode, output));
+    EXPECT_EQ(2u, exitCode) << output;
+    EXPECT_FALSE(FileExists(m_strTarget));
+
+    // A folder stands where the file should go: it cannot be replaced.
+    WriteDataFile(m_strDataFile, 3);
+    ASSERT_TRUE(::CreateDirectoryA(m_strTarget.c_str(), nullptr));
+    ASSERT_TRUE(RunExport(m_strTarget, exitCode, output));
+    EXPECT_EQ(3u, exitCode) << output;
+    EXPECT_EQ("Could not write the bookmark file \"" + m_strTarget + "\".\r\n", output);
+    EXPECT_EQ((std::vector<std::string>{"bookmarks.html", "output.txt"}), m_folder.List());
+}

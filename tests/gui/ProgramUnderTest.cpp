@@ -52,12 +52,19 @@ void CProgramUnderTest::SetShowDayTip(bool show) {
     CRegistryProfile().WriteInt("Misc", "Show Day Tip", show ? 1 : 0);
 }
 
-bool CProgramUnderTest::Start() {
+bool CProgramUnderTest::Start(const std::string& arguments, HANDLE output) {
     std::string commandLine = "\"" + ProgramPath() + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    return ::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &m_process) != FALSE;
+    if (output) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = nullptr;
+        startup.hStdOutput = output;
+        startup.hStdError = output;
+    }
+    return ::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, output ? TRUE : FALSE, 0,
+                            nullptr, nullptr, &startup, &m_process) != FALSE;
 }
 
 HWND CProgramUnderTest::WaitForWindow(const char* caption, const char* className, DWORD timeoutMs,

@@ -18,7 +18,9 @@ public:
     // shows its main window alone.
     static void SetShowDayTip(bool show);
 
-    bool Start();
+    // Starts the program with `arguments` after its name; its standard output and error go to
+    // `output` when one is given.
+    bool Start(const std::string& arguments = std::string(), HANDLE output = nullptr);
     // A visible top-level window of the process with this caption (and class, when given);
     // nullptr after `timeoutMs`. Looks every `pollMs`.
     HWND WaitForWindow(const char* caption, const char* className = nullptr,

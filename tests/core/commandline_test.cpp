@@ -1,0 +1,114 @@
+// The command line: parsing of /export, /data and /?, and the export command's outcomes with the
+// exit code and text of each.
+#include <cstdio>
+
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+#include "app/ExportCommand.h"
+#include "store/PosixFileSystem.h"
+#include "tests/core/TestSupport.h"
+
+namespace {
+
+struct CParseCase {
+    const char* arguments;
+    ECommand command;
+    const char* exportFile;
+    const char* dataFile;
+    const char* error;
+};
+
+const CParseCase parseCases[] = {
+    {"", ECommand::openWindow, "", "", ""},
+    {"  \t ", ECommand::openWindow, "", "", ""},
+    {"/export out.html", ECommand::exportFile, "out.html", "", ""},
+    {"-EXPORT out.html /Data links.dat", ECommand::exportFile, "out.html", "links.dat", ""},
+    {"/data \"C:\\My Links\\links.dat\" /export \"C:\\Out Folder\\b m.html\"", ECommand::exportFile,
+     "C:\\Out Folder\\b m.html", "C:\\My Links\\links.dat", ""},
+    // A file name that starts like an option is still the value of /export.
+    {"/export /tmp/out.html", ECommand::exportFile, "/tmp/out.html", "", ""},
+    {"/export \"C:\\Out\\\\\"", ECommand::exportFile, "C:\\Out\\\\", "", ""},
+    {"/export out.html /?", ECommand::showHelp, "", "", ""},
+    {"-?", ECommand::showHelp, "", "", ""},
+    {"/export", ECommand::badArguments, "", "", "The /export option needs a file name."},
+    {"/export \"\"", ECommand::badArguments, "", "", "The /export option needs a file name."},
+    {"/export /data x.dat", ECommand::badArguments, "", "",
+     "The /export option needs a file name."},
+    {"/export a /export b", ECommand::badArguments, "", "", "The /export option is given twice."},
+    {"/export a /import b", ECommand::badArguments, "", "", "Unknown option \"/import\"."},
+    {"/export a stray", ECommand::badArguments, "", "", "Unexpected argument \"stray\"."},
+    {"/data links.dat", ECommand::badArguments, "", "",
+     "The /data option is used only with /export."},
+};
+
+TEST(CommandLine, ParsesOptionsFileNamesAndMistakes) {
+    for (const CParseCase& c : parseCases) {
+        SCOPED_TRACE(c.arguments);
+        const CCommandLine line = ParseCommandLine(c.arguments);
+        EXPECT_EQ(c.command, line.m_command);
+        EXPECT_EQ(c.error, line.m_strError);
+        if (c.command != ECommand::exportFile) continue;
+        EXPECT_EQ(c.exportFile, line.m_strExportFile);
+        EXPECT_EQ(c.dataFile, line.m_strDataFile);
+    }
+}
+
+class ExportCommand : public ::testing::Test {
+protected:
+    CCommandResult Run(const std::string& target) {
+        return RunExport(m_fs, m_clock, m_strData, target, CNumberFormatter());
+    }
+
+    struct CFixedClock : CClock {
+        std::time_t Now() const override { return 1780000000; }
+    } m_clock;
+    CPosixFileSystem m_fs;
+    CTempFolder m_folder;
+    const std::string m_strData = m_folder.File("links.dat");
+    const std::string m_strTarget = m_folder.File("bookmarks.html");
+};
+
+TEST_F(ExportCommand, WritesTheCollectionAndSaysHowManyLinks) {
+    WriteDataFile(m_strData, 1234);
+    const CCommandResult result = Run(m_strTarget);
+    EXPECT_EQ(exitSuccess, result.m_nExitCode);
+    EXPECT_EQ("Exported 1,234 links to \"" + m_strTarget + "\".", result.m_strMessage);
+    EXPECT_NE(std::string::npos, ReadFileBytes(m_strTarget).find(">Title 1233</A>"));
+}
+
+TEST_F(ExportCommand, WritesNothingUnlessTheDataFileWasReadWhole) {
+    struct CCase {
+        const char* what;
+        std::string bytes;  // empty: no data file
+    };
+    std::string newer = MakeDataFileBytes(3);
+    newer[0] = 3;
+    const std::string whole = MakeDataFileBytes(3);
+    for (const CCase& c : {CCase{"missing", ""}, CCase{"newer", newer},
+                           CCase{"truncated", whole.substr(0, whole.size() - 5)}}) {
+        SCOPED_TRACE(c.what);
+        std::remove(m_strData.c_str());
+        if (!c.bytes.empty()) WriteFileBytes(m_strData, c.bytes);
+        const CCommandResult result = Run(m_strTarget);
+        EXPECT_EQ(exitDataFileUnreadable, result.m_nExitCode);
+        EXPECT_NE(std::string::npos, result.m_strMessage.find(m_strData));
+        EXPECT_FALSE(FileExists(m_strTarget));
+    }
+}
+
+TEST_F(ExportCommand, RefusesTheDataFileAsTargetAndReportsAFailedWrite) {
+    WriteDataFile(m_strData, 2);
+    const std::string before = ReadFileBytes(m_strData);
+    EXPECT_EQ(exitBadArguments, Run(m_strData).m_nExitCode);
+    EXPECT_EQ(before, ReadFileBytes(m_strData));
+
+    const std::string inMissingFolder = m_folder.File("no such folder/bookmarks.html");
+    const CCommandResult failed = Run(inMissingFolder);
+    EXPECT_EQ(exitWriteFailed, failed.m_nExitCode);
+    EXPECT_EQ("Could not write the bookmark file \"" + inMissingFolder + "\".",
+              failed.m_strMessage);
+    EXPECT_EQ(std::vector<std::string>{"links.dat"}, m_folder.List());
+}
+
+}  // namespace

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/MemoryProfile.h"
+#include "app/Win32ShellLauncher.h"
 #include "mainwnd/LinksDlg.h"
-#include "mainwnd/Win32ShellLauncher.h"
 #include "res/resource.h"
 #include "store/Win32FileSystem.h"
 #include "tests/gui/GuiTestSupport.h"

@@ -14,14 +14,14 @@
 #include <memory>
 
 #include "app/MemoryProfile.h"
+#include "app/Win32ShellLauncher.h"
 #include "bench/RecordGenerator.h"
+#include "bench/WineWindow.h"
 #include "mainwnd/LinksDlg.h"
-#include "mainwnd/Win32ShellLauncher.h"
 #include "res/resource.h"
 #include "store/ByteStream.h"
 #include "store/Win32FileSystem.h"
 #include "store/Win32TextConv.h"
-#include "bench/WineWindow.h"
 #include "tests/gui/GuiTestSupport.h"
 
 namespace {

@@ -3,6 +3,7 @@ set(VELTRIM_WIN_SOURCES
     app/DocumentsFolder.cpp
     app/PlacementKeeper.cpp
     app/RegistryProfile.cpp
+    app/Win32ShellLauncher.cpp
     auxwnd/AboutDlg.cpp
     auxwnd/StatisticsDlg.cpp
     auxwnd/TipDlg.cpp
@@ -37,7 +38,6 @@ set(VELTRIM_WIN_SOURCES
     mainwnd/LinksDlgView.cpp
     mainwnd/LinkListView.cpp
     mainwnd/ShortcutResolver.cpp
-    mainwnd/Win32ShellLauncher.cpp
     options/CategoriesPage.cpp
     options/ListEditPage.cpp
     options/MiscPage.cpp

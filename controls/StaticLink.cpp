@@ -1,8 +1,8 @@
 // CStaticLink: the colour request, the click and the cursor of a link.
 #include "controls/StaticLink.h"
 
+#include "app/ShellLauncher.h"
 #include "framework/Application.h"
-#include "mainwnd/ShellLauncher.h"
 
 HCURSOR CStaticLink::s_hHandCursor = nullptr;
 bool CStaticLink::s_bTriedHelpCursor = false;

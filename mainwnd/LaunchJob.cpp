@@ -3,8 +3,8 @@
 
 #include <utility>
 
+#include "app/ShellLauncher.h"
 #include "mainwnd/LaunchTarget.h"
-#include "mainwnd/ShellLauncher.h"
 
 namespace {
 

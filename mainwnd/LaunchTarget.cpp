@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "mainwnd/ShellLauncher.h"
+#include "app/ShellLauncher.h"
 #include "store/TextTrim.h"
 
 namespace {

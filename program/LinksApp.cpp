@@ -1,8 +1,8 @@
 #include "program/LinksApp.h"
 
 #include "app/RegistryProfile.h"
+#include "app/Win32ShellLauncher.h"
 #include "mainwnd/LinksDlg.h"
-#include "mainwnd/Win32ShellLauncher.h"
 #include "store/Clock.h"
 #include "store/Win32FileSystem.h"
 #include "store/Win32TextConv.h"

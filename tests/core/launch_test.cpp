@@ -10,9 +10,9 @@
 #include <tuple>
 #include <vector>
 
+#include "app/ShellLauncher.h"
 #include "mainwnd/LaunchJob.h"
 #include "mainwnd/LaunchTarget.h"
-#include "mainwnd/ShellLauncher.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/MemoryProfile.h"
+#include "app/ShellLauncher.h"
 #include "mainwnd/LinksDlg.h"
-#include "mainwnd/ShellLauncher.h"
 #include "store/Win32FileSystem.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui/ModalWatch.h"

@@ -1,5 +1,5 @@
 // CWin32ShellLauncher: the shell and the file system of Windows behind the launcher seam.
-#include "mainwnd/Win32ShellLauncher.h"
+#include "app/Win32ShellLauncher.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 // CWin32ShellLauncher: launches through ShellExecuteA and asks the file system for folders.
 #pragma once
 
-#include "mainwnd/ShellLauncher.h"
+#include "app/ShellLauncher.h"
 
 class CWin32ShellLauncher : public CShellLauncher {
 public:

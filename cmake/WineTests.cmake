@@ -3,7 +3,7 @@
 set(VELTRIM_GUI_SUITES Tools Options Selection MainWindow Leaving Editing WindowState Jobs Searching
     EndToEnd Registry SortedControls
     Dialog)
-list(APPEND VELTRIM_GUI_SUITES Statistics TipOfTheDay About Import)
+list(APPEND VELTRIM_GUI_SUITES Statistics TipOfTheDay About Import Export)
 foreach(suite ${VELTRIM_GUI_SUITES})
     add_test(NAME gui.${suite}
              COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-test.sh ${CMAKE_BINARY_DIR}

@@ -17,8 +17,7 @@ public:
     // Days remembered, by day number modulo this: 179 years of days without a collision.
     static constexpr std::size_t cachedDays = 65536;
 
-    // False when `dt` is not valid, lies before 1970 or after 9999, or the C library cannot
-    // convert it (before 1970 in UTC, or beyond what its time_t holds).
+    // False when `dt` is not valid, lies before 1970 or after 9999, or before 1970 in UTC.
     bool ToUnix(const CDateTime& dt, std::int64_t& seconds);
 
 private:

@@ -2,6 +2,7 @@
 #include "import/BookmarkExport.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -26,6 +27,17 @@ constexpr char kTail[] = "</DL><p>\r\n";
 // line of its links kilobytes long.
 constexpr std::size_t kDeepestIndent = 32;
 
+// How many rows ahead the texts of a record are fetched into the cache.
+constexpr std::ptrdiff_t kAhead = 4;
+
+inline void Prefetch(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    static_cast<void>(address);
+#endif
+}
+
 class CBookmarkWriter {
 public:
     CBookmarkWriter(CByteSink& sink, const CLinkList& list, const CTextConv& conv)
@@ -35,7 +47,7 @@ public:
 
 private:
     void WriteLinks(std::uint32_t folder, std::size_t depth);
-    void WriteDate(const char* attribute, const CDateTime& dt);
+    void WriteDate(std::string_view attribute, const CDateTime& dt);
 
     CHtmlOutput m_out;
     const CLinkList& m_list;
@@ -82,15 +94,24 @@ void CBookmarkWriter::WriteLinks(std::uint32_t folder, std::size_t depth) {
     const std::uint32_t group = m_folders.Folder(folder).group;
     if (group == CBookmarkFolders::noGroup) return;
     const std::size_t indent = std::min(depth, kDeepestIndent);
-    for (const std::uint32_t* row = m_folders.RowsBegin(group); row != m_folders.RowsEnd(group);
-         ++row) {
+    const std::uint32_t* const end = m_folders.RowsEnd(group);
+    for (const std::uint32_t* row = m_folders.RowsBegin(group); row != end; ++row) {
+        // A folder's rows jump about the heap, where the records lie in row order, so each
+        // record is fetched a few rows ahead and its texts when it has arrived.
+        if (end - row > 2 * kAhead) Prefetch(m_list.GetAt(row[2 * kAhead]));
+        if (end - row > kAhead) {
+            const CLinkItem& ahead = *m_list.GetAt(row[kAhead]);
+            Prefetch(ahead.m_strLink.data());
+            Prefetch(ahead.m_strTitle.data());
+            Prefetch(ahead.m_strDescription.data());
+        }
         const CLinkItem& item = *m_list.GetAt(*row);
         m_out.Indent(indent);
         m_out.Markup("<DT><A HREF=\"");
         m_out.Text(item.m_strLink);
         m_out.Markup("\"");
-        WriteDate(" ADD_DATE=\"", item.m_dtAdded);
-        WriteDate(" LAST_MODIFIED=\"", item.m_dtModified);
+        WriteDate(std::string_view(" ADD_DATE=\""), item.m_dtAdded);
+        WriteDate(std::string_view(" LAST_MODIFIED=\""), item.m_dtModified);
         m_out.Markup(">");
         m_out.Text(item.m_strTitle);
         m_out.Markup("</A>\r\n");
@@ -104,7 +125,7 @@ void CBookmarkWriter::WriteLinks(std::uint32_t folder, std::size_t depth) {
 }
 
 // A date that has no Unix time (invalid, before 1970, beyond 9999) leaves its attribute out.
-void CBookmarkWriter::WriteDate(const char* attribute, const CDateTime& dt) {
+void CBookmarkWriter::WriteDate(std::string_view attribute, const CDateTime& dt) {
     std::int64_t seconds;
     if (!m_time.ToUnix(dt, seconds)) return;
     m_out.Markup(attribute);

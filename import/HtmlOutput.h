@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -19,8 +20,16 @@ public:
     CHtmlOutput(const CHtmlOutput&) = delete;
     CHtmlOutput& operator=(const CHtmlOutput&) = delete;
 
-    // Markup, as it is.
-    void Markup(std::string_view bytes);
+    // Markup, as it is. Inline, so that the copy of a short constant is a few moves.
+    void Markup(std::string_view bytes) {
+        if (bytes.size() <= bufferSize - m_used) {
+            std::memcpy(m_buffer + m_used, bytes.data(), bytes.size());
+            m_used += bytes.size();
+        } else {
+            MarkupSlow(bytes);
+        }
+    }
+    // Four spaces a level, up to 32 levels.
     void Indent(std::size_t levels);
     void Number(std::uint64_t value);
     // A text of the program: '&', '<', '>' and '"' become references.
@@ -35,6 +44,7 @@ private:
     // Escapes UTF-8 (or ASCII) bytes up to the end or, when `stopHigh`, the first byte above
     // 0x7F; returns how many were taken.
     std::size_t EscapeRun(std::string_view text, bool lines, bool stopHigh);
+    void MarkupSlow(std::string_view bytes);
     void Drain();
 
     CByteSink& m_sink;

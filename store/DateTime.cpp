@@ -25,17 +25,8 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
-// Days since 1 January 1970 of a proleptic Gregorian date (the civil-from-days pair below is the
-// usual era-based conversion: 400-year eras of 146097 days, years starting in March).
-long long DaysFromCivil(long long year, unsigned month, unsigned day) {
-    year -= month <= 2 ? 1 : 0;
-    const long long era = (year >= 0 ? year : year - 399) / 400;
-    const auto yearOfEra = static_cast<unsigned>(year - era * 400);
-    const unsigned dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + static_cast<long long>(dayOfEra) - 719468;
-}
-
+// The date of a day number since 1 January 1970, the inverse of DaysFromCivil (both are the usual
+// era-based conversion: 400-year eras of 146097 days, years starting in March).
 void CivilFromDays(long long days, CCivilTime& civil) {
     days += 719468;
     const long long era = (days >= 0 ? days : days - 146096) / 146097;
@@ -51,6 +42,15 @@ void CivilFromDays(long long days, CCivilTime& civil) {
 }
 
 }  // namespace
+
+long long DaysFromCivil(long long year, unsigned month, unsigned day) {
+    year -= month <= 2 ? 1 : 0;
+    const long long era = (year >= 0 ? year : year - 399) / 400;
+    const auto yearOfEra = static_cast<unsigned>(year - era * 400);
+    const unsigned dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + static_cast<long long>(dayOfEra) - 719468;
+}
 
 CDateTime CDateTime::FromCivil(const CCivilTime& civil) {
     if (civil.year < 100 || civil.year > 9999 || civil.month < 1 || civil.month > 12 ||

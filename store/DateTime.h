@@ -52,5 +52,8 @@ private:
     std::int32_t m_status = valid;
 };
 
+// Days from 1 January 1970 to a date of the (proleptic) Gregorian calendar; month 1..12.
+long long DaysFromCivil(long long year, unsigned month, unsigned day);
+
 // The month names of the text forms, January first: "Jan" ... "Dec".
 extern const char* const g_monthNames[12];

@@ -94,6 +94,7 @@ TEST(BookmarkExport, UnixTimesOnTheDaysTheClockChanges) {
         {At(2024, 3, 31, 1, 30), true, 1711845000},   {At(2024, 3, 31, 3, 30), true, 1711848600},
         {At(2024, 10, 27, 1, 30), true, 1729985400},  {At(2024, 10, 27, 3, 30), true, 1729996200},
         {At(2024, 3, 30, 23, 59), true, 1711839540},  {At(1970, 1, 1, 0, 30), false, 0},
+        {At(3400, 7, 1, 12, 0), true, 45142135200},   {At(9999, 12, 31, 23, 0), true, 253402293600},
         {CDateTime(3e6, CDateTime::valid), false, 0}, {CDateTime(45000, CDateTime::null), false, 0},
     };
     CUnixTimeConverter converter;

@@ -221,13 +221,23 @@ bool CLinksDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
             return true;
         case WM_OPEN_OPTIONS:
             m_bOptionsRequested = false;
+            // The sheet is open already: the user is where the request would take him.
+            if (m_bOptionsOpen) return true;
             // A window of the program is open (the main window is disabled meanwhile): the
-            // sheet follows when it closes.
+            // sheet follows when the main window is enabled again.
             if (!IsWindowEnabled())
                 m_bSavingPageDue = true;
             else
                 RunOptions(true);
             return true;
+        case WM_ENABLE:
+            // Every modal window of the program, message boxes too, disables the main window
+            // while it is open and enables it as it closes.
+            if (wParam && m_bSavingPageDue) {
+                m_bSavingPageDue = false;
+                RequestSavingPage();
+            }
+            return false;
         case WM_SEARCH_DONE:
             OnSearchDone(lParam);
             return true;

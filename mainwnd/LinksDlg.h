@@ -309,8 +309,8 @@ private:
     // The options sheet is open, or asked for by a failure.
     bool m_bOptionsOpen = false;
     bool m_bOptionsRequested = false;
-    // The Saving page was asked for while another window of the program was open: it opens
-    // when that window has closed.
+    // The Saving page was asked for while another window of the program was open: it is asked
+    // for again when that window enables the main window as it closes.
     bool m_bSavingPageDue = false;
     // The window is closing: no sheet opens any more.
     bool m_bClosing = false;

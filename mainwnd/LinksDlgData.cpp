@@ -7,7 +7,6 @@
 #include "framework/MessageBox.h"
 #include "mainwnd/LinksDlg.h"
 #include "store/RecoveryFile.h"
-#include "store/TextConv.h"
 
 namespace {
 
@@ -63,7 +62,8 @@ ESaveResult CLinksDlg::WriteList(const std::string& path) {
 }
 
 CLinksDlg::EWriteOutcome CLinksDlg::WriteCurrent(EWriteTrigger trigger) {
-    switch (m_fileGuard.Decide(trigger, m_bModified, m_list.GetCount() == 0)) {
+    const std::string& file = m_settings.m_strDataFile;
+    switch (m_fileGuard.Decide(file, trigger, m_bModified, m_list.GetCount() == 0)) {
         case EWriteDecision::nothingToWrite:
             return EWriteOutcome::nothingToWrite;
         case EWriteDecision::protectedFile:
@@ -72,8 +72,8 @@ CLinksDlg::EWriteOutcome CLinksDlg::WriteCurrent(EWriteTrigger trigger) {
         default:
             break;
     }
-    if (WriteList(m_settings.m_strDataFile) != ESaveResult::written) return EWriteOutcome::failed;
-    m_fileGuard.Written(trigger);
+    if (WriteList(file) != ESaveResult::written) return EWriteOutcome::failed;
+    m_fileGuard.Written(file, trigger);
     return EWriteOutcome::written;
 }
 
@@ -89,17 +89,16 @@ void CLinksDlg::ReportWrite(EWriteOutcome outcome) {
 bool CLinksDlg::SaveDataFile(const std::optional<std::string>& path) {
     CListGuard guard(*this);
     const std::string file = path ? *path : m_settings.m_strDataFile;
-    const bool current = TextConv().EqualNoCase(file, m_settings.m_strDataFile);
-    // The user's own save replaces even a protected file; a list never changed and empty holds
-    // nothing to save.
-    if (m_fileGuard.Decide(EWriteTrigger::user, m_bModified, m_list.GetCount() == 0) ==
+    // The user's own save replaces even a protected file, and ends its protection, whether or
+    // not it is the current data file yet; a list never changed and empty holds nothing to save.
+    if (m_fileGuard.Decide(file, EWriteTrigger::user, m_bModified, m_list.GetCount() == 0) ==
         EWriteDecision::nothingToWrite)
         return false;
     if (WriteList(file) != ESaveResult::written) {
         Notify(MessageWriteFailed(file));
         return false;
     }
-    if (current) m_fileGuard.Written(EWriteTrigger::user);
+    m_fileGuard.Written(file, EWriteTrigger::user);
     return true;
 }
 
@@ -212,7 +211,7 @@ bool CLinksDlg::LoadDataFile(const std::optional<std::string>& path, bool append
         // to be one it can read.
         outcome = dataFile.Load(file, m_list);
         // A file not read completely is kept from being replaced by what was read of it.
-        if (!append) m_fileGuard.Loaded(outcome.result);
+        if (!append) m_fileGuard.Loaded(file, outcome.result);
         if (outcome.result == ELoadResult::notFound) {
             // A first start has no data file yet: only a named file is reported missing.
             if (path) Notify(MessageNotFound(file));
@@ -221,10 +220,7 @@ bool CLinksDlg::LoadDataFile(const std::optional<std::string>& path, bool append
         }
         if (outcome.result != ELoadResult::readFailed) m_nSavePresses = 0;
         if (outcome.result == ELoadResult::outOfMemory) Notify(MessageOutOfMemory());
-        if (outcome.result == ELoadResult::readFailed) {
-            Notify(MessageReadFailed(file));
-            if (!path) RequestSavingPage();
-        }
+        if (outcome.result == ELoadResult::readFailed) Notify(MessageReadFailed(file));
         RefreshRows(anchors);
         FillCategoryCombo();
         LockListUpdate(false);
@@ -234,6 +230,9 @@ bool CLinksDlg::LoadDataFile(const std::optional<std::string>& path, bool append
         UpdateLinkCount();
         UpdateSelectedCount();
     }
+    // Asked for once the failure was shown (the lock held it back): the sheet follows the
+    // message that explains it.
+    if (outcome.result == ELoadResult::readFailed && !path) RequestSavingPage();
     // Asked once the lock is free: the answer needs no list.
     if (outcome.result == ELoadResult::newerVersion &&
         AppMessageBox(m_hWnd, MessageNewerVersion(), MB_YESNO | MB_ICONQUESTION) == IDYES) {

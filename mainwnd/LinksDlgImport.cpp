@@ -6,17 +6,11 @@
 
 void CLinksDlg::OnImport() {
     if (m_bSearching) return;
-    {
-        // The list is the window's while it is open; a timed save meanwhile waits for it, and
-        // gives way when the program must end.
-        CListGuard guard(*this);
-        CImportDlg dialog(m_hWnd, *this);
-        dialog.DoModal();
-    }
-    if (m_bSavingPageDue) {
-        m_bSavingPageDue = false;
-        RequestSavingPage();
-    }
+    // The list is the window's while it is open; a timed save meanwhile waits for it, and gives
+    // way when the program must end.
+    CListGuard guard(*this);
+    CImportDlg dialog(m_hWnd, *this);
+    dialog.DoModal();
 }
 
 CImportOutcome CLinksDlg::ImportBookmarks(const std::string& fileName, const ImportQuestion& ask) {

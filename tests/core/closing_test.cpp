@@ -53,37 +53,50 @@ TEST(Closing, AFileNotReadCompletelyIsNeverReplacedByAnAutomaticWrite) {
         {"read failed or not a file", ELoadResult::readFailed, true},
         {"out of memory part way", ELoadResult::outOfMemory, true},
     };
+    const std::string file = "C:\\Links\\links.dat";
     for (const auto& load : loads) {
         SCOPED_TRACE(load.what);
         CDataFileGuard guard;
-        guard.Loaded(load.read);
+        guard.Loaded(file, load.read);
         for (const EWriteTrigger trigger : automatic)
             EXPECT_EQ(load.isProtected ? EWriteDecision::protectedFile : EWriteDecision::write,
-                      guard.Decide(trigger, true, false));
-        EXPECT_EQ(EWriteDecision::write, guard.Decide(EWriteTrigger::user, true, false));
+                      guard.Decide(file, trigger, true, false));
+        EXPECT_EQ(EWriteDecision::write, guard.Decide(file, EWriteTrigger::user, true, false));
         // Told once; again only after the next load that protects.
         EXPECT_EQ(load.isProtected, guard.TakeNotice());
         EXPECT_FALSE(guard.TakeNotice());
         // The user's own save to the file ends the protection; an automatic one cannot.
-        guard.Written(EWriteTrigger::sessionEnd);
-        EXPECT_EQ(load.isProtected, guard.IsProtected());
-        guard.Written(EWriteTrigger::user);
-        EXPECT_FALSE(guard.IsProtected());
-        guard.Loaded(load.read);
+        guard.Written(file, EWriteTrigger::sessionEnd);
+        EXPECT_EQ(load.isProtected, guard.IsProtected(file));
+        guard.Written(file, EWriteTrigger::user);
+        EXPECT_FALSE(guard.IsProtected(file));
+        guard.Loaded(file, load.read);
         EXPECT_EQ(load.isProtected, guard.TakeNotice());
-        guard.Loaded(ELoadResult::loaded);
-        EXPECT_FALSE(guard.IsProtected());
+        guard.Loaded(file, ELoadResult::loaded);
+        EXPECT_FALSE(guard.IsProtected(file));
     }
+}
+
+// Seen: after a read failure another data file was chosen on the Saving page, and every timed and
+// closing write to that new file was refused.
+TEST(Closing, TheProtectionBelongsToThePathThatCouldNotBeRead) {
+    const std::string damaged = "C:\\Links\\Mine.dat", other = "C:\\Links\\other.dat";
+    CDataFileGuard guard;
+    guard.Loaded(damaged, ELoadResult::readFailed);
+    guard.Written(other, EWriteTrigger::user);
+    guard.Loaded(other, ELoadResult::loaded);
+    EXPECT_EQ(EWriteDecision::write, guard.Decide(other, EWriteTrigger::closing, true, false));
+    EXPECT_TRUE(guard.IsProtected("c:\\links\\MINE.DAT"));
 }
 
 // Seen: Select All, Delete, Close: the file stayed as it was and every record came back.
 TEST(Closing, AListTheUserEmptiedIsWrittenAndAnUnreadEmptyListIsNot) {
     CDataFileGuard guard;
-    guard.Loaded(ELoadResult::loaded);
-    EXPECT_EQ(EWriteDecision::write, guard.Decide(EWriteTrigger::closing, true, true));
+    guard.Loaded("links.dat", ELoadResult::loaded);
+    EXPECT_EQ(EWriteDecision::write, guard.Decide("links.dat", EWriteTrigger::closing, true, true));
     for (const EWriteTrigger trigger :
          {EWriteTrigger::sessionEnd, EWriteTrigger::user, EWriteTrigger::timer})
-        EXPECT_EQ(EWriteDecision::nothingToWrite, guard.Decide(trigger, false, true));
+        EXPECT_EQ(EWriteDecision::nothingToWrite, guard.Decide("links.dat", trigger, false, true));
 }
 
 TEST(Closing, RecoveryFileIsNamedAfterTheDataFileWithTheTime) {

@@ -109,6 +109,23 @@ TEST_F(Options, ANewDataFileNameBecomesCurrentAndTakesTheNextWrite) {
     EXPECT_TRUE(FileExists(other));
 }
 
+// Seen: the Saving page asked for while About was open opened only after the next Import window.
+TEST_F(Options, TheSavingPageAskedForUnderAnotherWindowOpensWhenThatWindowCloses) {
+    Open();
+    m_modal.Watch("About Veltrim Links");
+    HWND about = nullptr;
+    m_modal.Expect([&](HWND window) {
+        ::SendMessageA(*m_dlg, CLinksDlg::WM_OPEN_OPTIONS, 0, 0);
+        CModalWatch::Press(about = window, IDOK);
+    });
+    m_modal.Expect([&](HWND sheet) {
+        EXPECT_FALSE(::IsWindow(about)) << "opened while About was open";
+        CModalWatch::Press(sheet, IDCANCEL);
+    });
+    ::SendMessageA(*m_dlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    EXPECT_TRUE(PumpUntil([this] { return m_modal.Seen() == 2; }));
+}
+
 TEST_F(Options, NewFileWithUnsavedChangesAsksAndClearsTheList) {
     m_profile.WriteInt("Misc", "Confirm Delete", 0);
     WriteDataFile(DataFile(), 3);

@@ -130,7 +130,9 @@ void CLinksDlg::DiscardSearchOutcome(LPARAM outcome) {
 }
 
 void CLinksDlg::ApplySearch(const std::vector<size_t>& rows) {
-    LockListUpdate(true);
+    // Drawing stays on: the list asks the model for each row's state, so nothing is drawn half
+    // done, and turning drawing off and on would cost a full redraw with the scroll bars. The
+    // rows are repainted once at the end.
     m_btnPrevious.EnableWindow(false);
     m_btnNext.EnableWindow(false);
     m_list.SelectOnly(rows);
@@ -149,7 +151,8 @@ void CLinksDlg::ApplySearch(const std::vector<size_t>& rows) {
         m_listLinks.EnsureVisible(ref);
         UpdatePrevNextButtons(ref);
     }
-    LockListUpdate(false);
+    m_listLinks.Invalidate(false);
+    m_listLinks.UpdateWindow();
 }
 
 void CLinksDlg::OnSearchCommand(int code) {

@@ -1,5 +1,5 @@
-// The command line: parsing of /export, /data and /?, and the export command's outcomes with the
-// exit code and text of each.
+// The command line: parsing of /export, /data and /?, and the export command's refusals. The
+// written file and the texts shown are checked on the real program under Wine.
 #include <cstdio>
 
 #include <gtest/gtest.h>
@@ -69,14 +69,6 @@ protected:
     const std::string m_strTarget = m_folder.File("bookmarks.html");
 };
 
-TEST_F(ExportCommand, WritesTheCollectionAndSaysHowManyLinks) {
-    WriteDataFile(m_strData, 1234);
-    const CCommandResult result = Run(m_strTarget);
-    EXPECT_EQ(exitSuccess, result.m_nExitCode);
-    EXPECT_EQ("Exported 1,234 links to \"" + m_strTarget + "\".", result.m_strMessage);
-    EXPECT_NE(std::string::npos, ReadFileBytes(m_strTarget).find(">Title 1233</A>"));
-}
-
 TEST_F(ExportCommand, WritesNothingUnlessTheDataFileWasReadWhole) {
     struct CCase {
         const char* what;
@@ -97,18 +89,12 @@ TEST_F(ExportCommand, WritesNothingUnlessTheDataFileWasReadWhole) {
     }
 }
 
-TEST_F(ExportCommand, RefusesTheDataFileAsTargetAndReportsAFailedWrite) {
+// Written over, the data file would lose the collection.
+TEST_F(ExportCommand, RefusesTheDataFileAsTarget) {
     WriteDataFile(m_strData, 2);
     const std::string before = ReadFileBytes(m_strData);
     EXPECT_EQ(exitBadArguments, Run(m_strData).m_nExitCode);
     EXPECT_EQ(before, ReadFileBytes(m_strData));
-
-    const std::string inMissingFolder = m_folder.File("no such folder/bookmarks.html");
-    const CCommandResult failed = Run(inMissingFolder);
-    EXPECT_EQ(exitWriteFailed, failed.m_nExitCode);
-    EXPECT_EQ("Could not write the bookmark file \"" + inMissingFolder + "\".",
-              failed.m_strMessage);
-    EXPECT_EQ(std::vector<std::string>{"links.dat"}, m_folder.List());
 }
 
 }  // namespace

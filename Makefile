@@ -32,7 +32,7 @@ test: build
 tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELTRIM_TSAN=ON -DVELTRIM_WINDOWS=OFF
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target core_tests
-	$(TSAN_BUILD)/core_tests --gtest_filter='ThreadJobTest.*:LaunchTest.*:AutoSave.*:Locking.*' --gtest_repeat=20
+	TSAN_OPTIONS=suppressions=$(CURDIR)/tests/tsan.supp $(TSAN_BUILD)/core_tests --gtest_filter='ThreadJobTest.*:LaunchTest.*:AutoSave.*:Locking.*' --gtest_repeat=20
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVELTRIM_SANITIZE=OFF -DVELTRIM_BENCH=ON

@@ -2,7 +2,6 @@
 // load must end cleanly, with no crash, hang or allocation beyond the file's means.
 #include <gtest/gtest.h>
 
-
 #include "tests/core/AllocationWatch.h"
 #include "tests/core/TestSupport.h"
 
@@ -69,7 +68,8 @@ TEST(DataFileRobustness, EveryTruncationFailsCleanlyAndTheWholeSeedLoads) {
     const bool hooked = allocwatch::Install();
     allocwatch::Start();
     const std::string large(1 << 20, 'x');
-    EXPECT_TRUE(!hooked || allocwatch::Stop() >= large.size()) << "the allocation watch sees nothing";
+    EXPECT_TRUE(!hooked || allocwatch::Stop() >= large.size())
+        << "the allocation watch sees nothing";
     for (const std::string& seed : Seeds()) {
         // Every prefix of the small files; about four hundred spread over the long one.
         const std::size_t step = seed.size() > 4096 ? seed.size() / 397 : 1;

@@ -37,6 +37,16 @@ protected:
         return question != nullptr;
     }
 
+    // Waits for the program's end; checks its exit code, and the data file left as `bytes` with
+    // no backup.
+    void ExpectEnd(CProgramUnderTest& program, DWORD code, const std::string& bytes) {
+        DWORD exitCode = 99;
+        ASSERT_TRUE(program.WaitForExit(exitCode));
+        EXPECT_EQ(code, exitCode);
+        EXPECT_EQ(bytes, ReadFileBytes(m_strDataFile));
+        EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
+    }
+
     std::string m_strDataFile;
 };
 
@@ -51,11 +61,7 @@ TEST_F(EndToEnd, ShowsTheCollectionAndClosingLeavesTheFileUntouched) {
     ASSERT_TRUE(main);
     EXPECT_EQ("1,234 links", WindowText(::GetDlgItem(main, IDC_LINK_COUNT)));
     ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    DWORD exitCode = 99;
-    ASSERT_TRUE(program.WaitForExit(exitCode));
-    EXPECT_EQ(0u, exitCode);
-    EXPECT_EQ(before, ReadFileBytes(m_strDataFile));
-    EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
+    ExpectEnd(program, 0, before);
 }
 
 TEST_F(EndToEnd, NewerVersionAnsweredYesEndsWithExitCodeOne) {
@@ -63,11 +69,7 @@ TEST_F(EndToEnd, NewerVersionAnsweredYesEndsWithExitCodeOne) {
     CProgramUnderTest program;
     ASSERT_TRUE(program.Start());
     ASSERT_TRUE(Answer(program, IDYES));
-    DWORD exitCode = 99;
-    ASSERT_TRUE(program.WaitForExit(exitCode));
-    EXPECT_EQ(1u, exitCode);
-    EXPECT_EQ(newer, ReadFileBytes(m_strDataFile));
-    EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
+    ExpectEnd(program, 1, newer);
 }
 
 // Seen: a version-3 file answered No, one record added, Close: the file was replaced by a
@@ -85,11 +87,7 @@ TEST_F(EndToEnd, NewerVersionAnsweredNoIsNeverReplacedAndClosingAsks) {
     EXPECT_EQ("1 link", WindowText(::GetDlgItem(main, IDC_LINK_COUNT)));
     ::PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     ASSERT_TRUE(Answer(program, IDYES)) << "closing asks before it drops the change";
-    DWORD exitCode = 99;
-    ASSERT_TRUE(program.WaitForExit(exitCode));
-    EXPECT_EQ(0u, exitCode);
-    EXPECT_EQ(newer, ReadFileBytes(m_strDataFile));
-    EXPECT_FALSE(FileExists(m_strDataFile + ".bak"));
+    ExpectEnd(program, 0, newer);
 }
 
 // The command-line export: the real exe with redirected output, no window, its exit code.

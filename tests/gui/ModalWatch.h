@@ -24,7 +24,6 @@ public:
     void Watch(std::string caption) { m_captions.push_back(std::move(caption)); }
     // The next watched window to appear gets `act`, which ends it (see Press).
     void Expect(Action act) { m_expected.push_back(std::move(act)); }
-    std::size_t Pending() const { return m_expected.size(); }
     int Seen() const { return m_nSeen; }
 
     // Presses a dialog or sheet button (IDOK, IDCANCEL) as the user would, at once: a sheet that

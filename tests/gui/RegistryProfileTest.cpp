@@ -53,14 +53,10 @@ TEST_F(Registry, ValuesOfAnotherTypeOrSizeReadAsDefaults) {
     const std::tuple<const char*, DWORD, std::string> cases[] = {
         {"Save Limit", REG_SZ, std::string("7", 2)},
         {"Save Limit", REG_BINARY, seven},
-        {"Save Limit", REG_DWORD_BIG_ENDIAN, seven},
-        {"Save Limit", REG_QWORD, seven + seven},
         {"Save Limit", REG_DWORD, seven.substr(0, 2)},
         {"Save Limit", REG_DWORD, seven + seven},
-        {"Data File", REG_DWORD, "a.da"},
         {"Data File", REG_EXPAND_SZ, std::string("%TEMP%\\a", 9)},
         {"Data File", REG_MULTI_SZ, std::string("a\0b\0", 5)},
-        {"Data File", REG_SZ, std::string(4 << 20, 'x') + '\0'},
         {"Data File", REG_SZ, longest + "y" + '\0'}};  // one byte over the limit
     for (const auto& [key, type, bytes] : cases) {
         SCOPED_TRACE(testing::Message() << key << " of type " << type << ", size " << bytes.size());

@@ -7,16 +7,6 @@
 
 namespace {
 
-// A shell that records each request and answers with the result it is given.
-class CAnsweringLauncher : public CRecordingLauncher {
-public:
-    int Execute(const std::string& verb, const std::string& target) override {
-        CRecordingLauncher::Execute(verb, target);
-        return m_nResult;
-    }
-    int m_nResult = 2;
-};
-
 struct CLinkLook {
     COLORREF color;
     int bkMode;
@@ -33,17 +23,6 @@ CLinkLook LookOf(HWND about, HWND link) {
     const CLinkLook look = {::GetTextColor(dc), ::GetBkMode(dc), font.lfUnderline != 0};
     ::DeleteDC(dc);
     return look;
-}
-
-std::string ClipboardText() {
-    std::string text;
-    if (!::OpenClipboard(nullptr)) return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* chars = static_cast<const char*>(::GlobalLock(data))) text = chars;
-        ::GlobalUnlock(data);
-    }
-    ::CloseClipboard();
-    return text;
 }
 
 const char* const kWebPage = "https://www.corvane.example/veltrimlinks";
@@ -78,8 +57,8 @@ TEST_F(About, CtrlAOpensItAndCopyPutsTheAddressOnTheClipboard) {
 }
 
 TEST_F(About, AClickOnTheLinkReachesTheShellAndTurnsItPurpleOnceItOpens) {
-    CAnsweringLauncher shell;
-    m_pLauncher = &shell;
+    CRecordingLauncher& shell = m_launcher;
+    shell.m_nResult = 2;  // the file was not found
     Open();
     RunWindow(IDM_ABOUTBOX, [&shell](HWND about) {
         HWND link = ::GetDlgItem(about, IDC_WEB_LINK);

@@ -17,6 +17,17 @@ std::string WindowText(HWND hWnd) {
     return text;
 }
 
+std::string ClipboardText() {
+    std::string text;
+    if (!::OpenClipboard(nullptr)) return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* chars = static_cast<const char*>(::GlobalLock(data))) text = chars;
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
 namespace {
 
 LPARAM RowPoint(HWND list, int row) {

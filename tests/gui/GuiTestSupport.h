@@ -38,6 +38,8 @@ private:
 bool PumpUntil(const std::function<bool()>& pump, const std::function<bool()>& done,
                DWORD timeoutMs = 5000);
 std::string WindowText(HWND hWnd);
+// The text on the clipboard, "" when there is none.
+std::string ClipboardText();
 
 // Clicks a row of a list view as the mouse would (posted: the caller pumps), with MK_CONTROL or
 // MK_SHIFT in `keys` for a modified click; SelectRows clicks the first row alone and the others

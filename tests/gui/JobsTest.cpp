@@ -13,9 +13,15 @@ protected:
     }
 };
 
-TEST_F(Jobs, LaunchAndDoubleClickHandTheLinkToTheShell) {
+TEST_F(Jobs, LaunchRefusesAnEmptyLinkAndLaunchAndDoubleClickHandTheLinkToTheShell) {
     WriteDataFile(DataFile(), 5);
     Open();
+    Type(IDC_LINK, "   ");
+    m_answers.Queue(IDOK);
+    Click(IDC_LAUNCH);
+    ASSERT_EQ(1u, m_answers.Shown().size());
+    EXPECT_EQ("Please put a link or full filename into the Link field.", m_answers.Shown()[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), m_answers.Shown()[0].type & MB_ICONMASK);
     Type(IDC_LINK, "  www.example.com  ");
     Click(IDC_LAUNCH);
     ASSERT_TRUE(PumpUntil([this] { return m_launcher.Launched().size() == 1; }));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -15,13 +16,14 @@
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui/ModalWatch.h"
 
-// A shell that records what it was asked to launch, from whichever thread, and starts nothing.
+// A shell that records what it was asked to launch, from whichever thread, starts nothing, and
+// answers with `m_nResult`.
 class CRecordingLauncher : public CShellLauncher {
 public:
     int Execute(const std::string& verb, const std::string& target) override {
         std::lock_guard<std::mutex> guard(m_mutex);
         m_launched.push_back(verb + " " + target);
-        return 42;
+        return m_nResult;
     }
     bool IsFolder(const std::string& path) override {
         const DWORD attributes = ::GetFileAttributesA(path.c_str());
@@ -31,6 +33,7 @@ public:
         std::lock_guard<std::mutex> guard(m_mutex);
         return m_launched;
     }
+    std::atomic<int> m_nResult{42};
 
 private:
     std::mutex m_mutex;
@@ -49,7 +52,7 @@ protected:
 
     // Creates the window; it loads the data file.
     void Open() {
-        m_dlg = std::make_unique<CLinksDlg>(m_profile, m_fileSystem, m_clock, *m_pLauncher);
+        m_dlg = std::make_unique<CLinksDlg>(m_profile, m_fileSystem, m_clock, m_launcher);
         ASSERT_TRUE(m_dlg->Create());
         Pump();
     }
@@ -74,6 +77,22 @@ protected:
         Pump();
     }
     std::string Text(int id) const { return WindowText(Item(id)); }
+    // A data file of records with these titles and categories, in this order, that lists
+    // `categories`.
+    void WriteRecords(const std::vector<std::pair<std::string, std::string>>& records,
+                      const std::vector<std::string>& categories = {},
+                      const std::string& description = "") {
+        CLinkList list;
+        for (const std::string& name : categories) list.Categories().AddIfAbsent(name);
+        const CDateTime when(46023.0, CDateTime::valid);
+        for (const auto& [title, category] : records)
+            list.AddLinkItem(title, "", description, category, when, when);
+        WriteDataFile(DataFile(), list);
+    }
+    void SysCommand(UINT id) {
+        ::SendMessageA(*m_dlg, WM_SYSCOMMAND, id, 0);
+        Pump();
+    }
     const std::string& DataFile() const { return m_strDataFile; }
 
     CTempFolder m_folder;
@@ -84,6 +103,5 @@ protected:
     CWin32FileSystem m_fileSystem;
     CSystemClock m_clock;
     CRecordingLauncher m_launcher;
-    CShellLauncher* m_pLauncher = &m_launcher;
     std::unique_ptr<CLinksDlg> m_dlg;
 };

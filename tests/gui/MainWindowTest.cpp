@@ -1,4 +1,5 @@
-// The main window over prepared data files: counters, cells, the editor, and a load failure.
+// The main window over prepared data files: counters, cells, the editor, and a data file that
+// cannot be read.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -30,20 +31,6 @@ TEST_F(MainWindow, CellsAndTheEditorShowTheRecords) {
     ::SetFocus(list);
     ::PostMessageA(list, WM_KEYDOWN, VK_DOWN, 0);
     ASSERT_TRUE(PumpUntil([this] { return Text(IDC_TITLE) == "Title 6"; }));
-}
-
-TEST_F(MainWindow, TruncatedFileIsReportedAndKeepsTheRecordsRead) {
-    const std::string bytes = MakeDataFileBytes(10);
-    WriteFileBytes(DataFile(), bytes.substr(0, bytes.size() - 20));
-    m_answers.Queue(IDOK);
-    m_modal.Expect([](HWND sheet) { CModalWatch::Press(sheet, IDCANCEL); });
-    Open();
-    ASSERT_TRUE(PumpUntil([this] { return m_modal.Seen() == 1; }));
-    ASSERT_EQ(1u, m_answers.Shown().size());
-    EXPECT_EQ("Could not read veltrim links from \"" + DataFile() + "\".",
-              m_answers.Shown()[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), m_answers.Shown()[0].type & MB_ICONMASK);
-    EXPECT_EQ("9 links", Text(IDC_LINK_COUNT));
 }
 
 // Seen: a folder with the data file's name, or a path too long, started the program empty

@@ -4,8 +4,6 @@
 
 #include "framework/PropertySheet.h"
 #include "res/resource.h"
-#include "store/ByteStream.h"
-#include "store/DataFile.h"
 #include "tests/gui/MainWindowFixture.h"
 
 namespace {
@@ -39,36 +37,12 @@ protected:
         Click(IDC_OPTIONS);
         ASSERT_TRUE(PumpUntil([this, seen] { return m_modal.Seen() == seen + 1; }));
     }
-    // A data file whose records have the categories "Work", "work" and "Other", and "Work" as
-    // the choice for New.
-    void WriteCategoryFile() {
-        CLinkList list;
-        for (const char* name : {"Work", "Other"}) list.Categories().AddIfAbsent(name);
-        list.m_strNewCategory = "Work";
-        const CDateTime when(46023.0, CDateTime::valid);
-        for (const char* category : {"Work", "work", "Other"})
-            list.AddLinkItem(category, "", "", category, when, when);
-        WriteDataFile(DataFile(), list);
-    }
     std::string Category(size_t row) const {
         return m_dlg->GetList().GetAt(row)->m_strCategory.str();
     }
 };
 
 }  // namespace
-
-TEST_F(Options, OpensOnSavingThenOnThePageLastShown) {
-    Open();
-    RunSheet([](HWND sheet) {
-        EXPECT_EQ(pageSaving, CurrentPage(sheet));
-        Page(sheet, pageNumbers);
-        CModalWatch::Press(sheet, IDCANCEL);
-    });
-    RunSheet([](HWND sheet) {
-        EXPECT_EQ(pageNumbers, CurrentPage(sheet));
-        CModalWatch::Press(sheet, IDCANCEL);
-    });
-}
 
 TEST_F(Options, NoSavingOptionKeepsTheSheetOnSaving) {
     Open();
@@ -146,7 +120,7 @@ TEST_F(Options, NewFileWithUnsavedChangesAsksAndClearsTheList) {
 }
 
 TEST_F(Options, RenamingACategoryChangesExactlyItsRecordsOnOkOnly) {
-    WriteCategoryFile();
+    WriteRecords({{"Work", "Work"}, {"work", "work"}, {"Other", "Other"}}, {"Work", "Other"});
     Open();
     const auto renameWorkToJobs = [](HWND sheet) {
         HWND page = Page(sheet, pageCategories);
@@ -179,31 +153,21 @@ TEST_F(Options, RenamingACategoryChangesExactlyItsRecordsOnOkOnly) {
     EXPECT_TRUE(m_dlg->IsModified());
 }
 
-TEST_F(Options, DeletingTheCategoryChosenForNewChoosesLast) {
-    WriteCategoryFile();
-    Open();
-    RunSheet([](HWND sheet) {
-        HWND page = Page(sheet, pageCategories);
-        EXPECT_EQ("Work", WindowText(::GetDlgItem(page, IDC_NEW_CHOICE)));
-        HWND list = ::GetDlgItem(page, IDC_CATEGORY_LIST);
-        ::SendMessageA(list, LB_SELECTSTRING, static_cast<WPARAM>(-1),
-                       reinterpret_cast<LPARAM>("Work"));
-        ::SendMessageA(list, LB_SETSEL, TRUE,
-                       ::SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                      reinterpret_cast<LPARAM>("Work")));
-        ClickIn(page, IDC_DELETE);
-        EXPECT_EQ("LAST", WindowText(::GetDlgItem(page, IDC_NEW_CHOICE)));
-        CModalWatch::Press(sheet, IDOK);
-    });
-    EXPECT_EQ("LAST", m_dlg->GetList().m_strNewCategory);
-}
-
-TEST_F(Options, SearchingPageClearsTheHistoryAtOnceAndClampsTheSeparation) {
+TEST_F(Options, SearchTermsAreKeptAndTheSearchingPageClearsThemAtOnceAndClampsTheSeparation) {
     m_profile.WriteInt("Searching", "Separation", 12);
     Open();
-    ::SetWindowTextA(Item(IDC_SEARCH), "golf");
-    Click(IDC_NEW);  // remembers the term
+    // Terms are remembered once whatever their case, and kept between runs.
+    for (const char* term : {"  golf ", "GOLF"}) {
+        ::SetWindowTextA(Item(IDC_SEARCH), term);
+        Click(IDC_NEW);  // remembers the term
+    }
+    Close();
+    EXPECT_EQ("golf|", m_profile.GetString("Searching", "Term0", "") + "|" +
+                           m_profile.GetString("Searching", "Term1", ""));
+    Open();
+    EXPECT_EQ(1, ::SendMessageA(Item(IDC_SEARCH), CB_GETCOUNT, 0, 0));
     RunSheet([](HWND sheet) {
+        EXPECT_EQ(pageSaving, CurrentPage(sheet));
         HWND page = Page(sheet, pageSearching);
         EXPECT_EQ(9, ::SendMessageA(::GetDlgItem(page, IDC_SEPARATION), TBM_GETPOS, 0, 0));
         ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_CLEAR_SEARCH_LIST)));
@@ -214,7 +178,7 @@ TEST_F(Options, SearchingPageClearsTheHistoryAtOnceAndClampsTheSeparation) {
     EXPECT_FALSE(m_dlg->HasSearchTerms());
     EXPECT_EQ(12, m_dlg->GetSettings().m_nSeparation);
     RunSheet([](HWND sheet) {
-        Page(sheet, pageSearching);
+        EXPECT_EQ(pageSearching, CurrentPage(sheet)) << "opens on the page last shown";
         CModalWatch::Press(sheet, IDOK);
     });
     EXPECT_EQ(9, m_profile.GetInt("Searching", "Separation", 0));

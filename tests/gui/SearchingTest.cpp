@@ -1,5 +1,5 @@
 // The incremental search in the real main window: synchronous and on search jobs, Previous and
-// Next, and the history of terms.
+// Next.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -37,20 +37,6 @@ TEST_F(Searching, TypingATermSelectsExactlyTheMatchingRowsAndShowsTheFirstOrTheL
     TypeSearch("Title 1");
     EXPECT_EQ("Title 19", Text(IDC_TITLE));
     EXPECT_FALSE(::IsWindowEnabled(Item(IDC_NEXT)));
-}
-
-TEST_F(Searching, TermsAreRememberedOnceWhateverTheirCaseAndKeptBetweenRuns) {
-    Open();
-    for (const char* term : {"  term 1 ", "TERM 1", "term 2"}) {
-        TypeSearch(term);
-        Click(IDC_NEW);  // remembers the term
-    }
-    Close();
-    EXPECT_EQ("term 1|term 2|", m_profile.GetString("Searching", "Term0", "") + "|" +
-                                    m_profile.GetString("Searching", "Term1", "") + "|" +
-                                    m_profile.GetString("Searching", "Term2", ""));
-    Open();
-    EXPECT_EQ(2, ::SendMessageA(Item(IDC_SEARCH), CB_GETCOUNT, 0, 0));
 }
 
 TEST_F(Searching, QuickKeystrokesOnSearchJobsEndWithTheResultOfTheLastTerm) {

@@ -6,23 +6,12 @@
 #include <sstream>
 
 #include "res/resource.h"
-#include "store/ByteStream.h"
-#include "store/DataFile.h"
 #include "tests/gui/MainWindowFixture.h"
 
 namespace {
 
 class Tools : public MainWindowFixture {
 protected:
-    // Records with these titles (and categories), in this order.
-    void WriteRecords(const std::vector<std::pair<std::string, std::string>>& records,
-                      const std::string& description = "") {
-        CLinkList list;
-        const CDateTime when(46023.0, CDateTime::valid);
-        for (const auto& [title, category] : records)
-            list.AddLinkItem(title, "", description, category, when, when);
-        WriteDataFile(DataFile(), list);
-    }
     std::string Titles() const {
         std::string titles;
         for (size_t row = 0; row < m_dlg->GetList().GetCount(); ++row)
@@ -39,10 +28,6 @@ protected:
         const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
         ::SendMessageA(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
         ::SendMessageA(header, WM_LBUTTONUP, 0, point);
-        Pump();
-    }
-    void SysCommand(UINT id) {
-        ::SendMessageA(*m_dlg, WM_SYSCOMMAND, id, 0);
         Pump();
     }
 };
@@ -86,8 +71,6 @@ TEST_F(Tools, HeaderClicksSortByTheirColumnAndTheSelectionFollowsItsRecords) {
     EXPECT_TRUE(m_dlg->IsModified());
     ClickHeader(0);
     EXPECT_EQ("a10,a9,A2", Titles());
-    ClickHeader(0);
-    EXPECT_EQ("A2,a9,a10", Titles());
     ClickHeader(1);
     EXPECT_EQ("a9,a10,A2", Titles()) << "another header starts increasing";
     EXPECT_EQ("1 selected link", Text(IDC_SELECTED_COUNT));
@@ -98,10 +81,7 @@ TEST_F(Tools, MultiColumnSortingCancelKeepsEverythingAndOkSorts) {
     Open();
     m_modal.Expect([](HWND dialog) {
         EXPECT_EQ(kDefaultOrder, Order(dialog));
-        Command(dialog, IDC_MOVE_UP);  // on the first row: nothing
         SelectSortRow(dialog, 4);
-        Command(dialog, IDC_MOVE_DOWN);  // on the last row: nothing
-        EXPECT_EQ(kDefaultOrder, Order(dialog));
         Command(dialog, IDC_MOVE_UP);
         EXPECT_EQ("Title+,Category+,Description+,Last Modified+,Added+", Order(dialog));
         Command(dialog, IDC_REVERSE);
@@ -143,7 +123,7 @@ TEST_F(Tools, WordWrapMakesEveryLineFitTheField) {
     std::string description;
     for (int i = 0; i < 40; ++i) description += "words ";
     description += "http://example.com/a/very/long/address/that/is/wider/than/the/field/itself";
-    WriteRecords({{"one", ""}}, description);
+    WriteRecords({{"one", ""}}, {}, description);
     Open();
     SelectRows(Item(IDC_LINK_LIST), {0});
     SysCommand(IDM_WORD_WRAP);

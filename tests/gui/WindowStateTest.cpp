@@ -35,6 +35,9 @@ TEST_F(WindowState, PlacementIsStoredAtExitAndRestoredWithinTheDesktop) {
     ::SetWindowPos(*m_dlg, nullptr, 100, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ::ShowWindow(*m_dlg, SW_MINIMIZE);
     Pump();
+    // Minimised, the system menu offers Restore and not Minimize.
+    EXPECT_EQ(0u, MenuItemState(*m_dlg, SC_RESTORE) & MF_GRAYED);
+    EXPECT_NE(0u, MenuItemState(*m_dlg, SC_MINIMIZE) & MF_GRAYED);
     Close();
     EXPECT_EQ(SW_SHOWMINIMIZED, m_profile.GetInt("Placement", "ShowCmd", -1));
     Open();
@@ -87,10 +90,5 @@ TEST_F(WindowState, MiscOptionsMoveDescriptionLinesAndCopyTheLink) {
     EXPECT_EQ("A", m_dlg->GetList().GetAt(3)->m_strTitle.str());
     ClickRow(Item(IDC_LINK_LIST), 1);
     ASSERT_TRUE(PumpUntil([this] { return Text(IDC_TITLE) == "Title 1"; }));
-    ASSERT_TRUE(::OpenClipboard(*m_dlg));
-    HANDLE data = ::GetClipboardData(CF_TEXT);
-    const std::string copied = data ? static_cast<const char*>(::GlobalLock(data)) : "";
-    if (data) ::GlobalUnlock(data);
-    ::CloseClipboard();
-    EXPECT_EQ("http://example.com/1", copied);
+    EXPECT_EQ("http://example.com/1", ClipboardText());
 }

@@ -131,6 +131,45 @@ TEST_F(Leaving, SessionEndWhileTheDeleteQuestionIsOpenWritesTheFile) {
     EXPECT_EQ(4u, m_dlg->GetList().GetCount());
 }
 
+namespace {
+
+// What the session end under the undo preview wrote; the preview is a window of its own, so a
+// thread timer finds it once it is open.
+HWND g_previewOwner = nullptr;
+std::string g_previewDataFile;
+std::string g_previewWritten;
+
+void CALLBACK EndSessionUnderPreview(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND preview = ::FindWindowA(nullptr, "Previews Undo/Redo");
+    if (!preview) return;
+    ::KillTimer(nullptr, id);
+    ::SendMessageA(g_previewOwner, WM_TIMER, CLinksDlg::timerAutoSave, 0);
+    ::SendMessageA(g_previewOwner, WM_QUERYENDSESSION, 0, 0);
+    ::SendMessageA(g_previewOwner, WM_ENDSESSION, TRUE, 0);
+    g_previewWritten = ReadFileBytes(g_previewDataFile);
+    ::PostMessageA(preview, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+}  // namespace
+
+TEST_F(Leaving, SessionEndWhileTheUndoPreviewIsOpenWritesTheFile) {
+    m_profile.WriteInt("Misc", "Confirm Delete", 0);
+    WriteDataFile(DataFile(), 5);
+    Open();
+    ::SendMessageA(*m_dlg, WM_SYSCOMMAND, IDM_PREVIEW, 0);
+    SelectRows(Item(IDC_LINK_LIST), {0});
+    Click(IDC_DELETE);
+    g_previewOwner = *m_dlg;
+    g_previewDataFile = DataFile();
+    g_previewWritten = "(the session did not end)";
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, EndSessionUnderPreview);
+    ::SendMessageA(*m_dlg, WM_SYSCOMMAND, IDM_UNDO, 0);
+    ::KillTimer(nullptr, timer);
+    EXPECT_EQ(std::string::npos, g_previewWritten.find("Title 0"));
+    EXPECT_NE(std::string::npos, g_previewWritten.find("Title 4"));
+    EXPECT_EQ(4u, m_dlg->GetList().GetCount()) << "cancelled: nothing undone";
+}
+
 // Seen: a timed save that failed while the window closed posted its message, and closing threw
 // the message away unread.
 TEST_F(Leaving, TimedSaveFailingAsTheWindowClosesIsReported) {

@@ -28,11 +28,11 @@ test: build
 	$(XVFB) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS); \
 	status=$$?; WINEPREFIX=$(CURDIR)/$(BUILD)/wineprefix-test wineserver -k 2>/dev/null; exit $$status
 
-# The worker-thread jobs and the automatic save under ThreadSanitizer (natively).
+# The worker-thread jobs, the automatic save and the file finder under ThreadSanitizer (natively).
 tsan: deps
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DVELTRIM_TSAN=ON -DVELTRIM_WINDOWS=OFF
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target core_tests
-	TSAN_OPTIONS=suppressions=$(CURDIR)/tests/tsan.supp $(TSAN_BUILD)/core_tests --gtest_filter='ThreadJobTest.*:LaunchTest.*:AutoSave.*:Locking.*' --gtest_repeat=20
+	TSAN_OPTIONS=suppressions=$(CURDIR)/tests/tsan.supp $(TSAN_BUILD)/core_tests --gtest_filter='ThreadJobTest.*:LaunchTest.*:AutoSave.*:Locking.*:FileFinderTest.*' --gtest_repeat=20
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVELTRIM_SANITIZE=OFF -DVELTRIM_BENCH=ON

@@ -21,6 +21,7 @@ set(VELTRIM_CORE_SOURCES
     import/BookmarkImport.cpp
     import/BookmarkReader.cpp
     import/CharacterReferences.cpp
+    import/FileFinder.cpp
     import/FileNamePattern.cpp
     import/FinderTexts.cpp
     import/FolderWalker.cpp

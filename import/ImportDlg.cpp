@@ -3,13 +3,14 @@
 
 #include <commdlg.h>
 
-#include "framework/BusyCursor.h"
+#include <system_error>
+#include <utility>
+#include <vector>
+
 #include "framework/MessageBox.h"
 #include "import/FileNamePattern.h"
 #include "import/FinderTexts.h"
-#include "import/FolderWalker.h"
 #include "import/ImportTexts.h"
-#include "import/Win32FolderLister.h"
 #include "res/resource.h"
 #include "store/TextTrim.h"
 
@@ -82,6 +83,8 @@ bool CImportDlg::OnCommand(int id, int code, HWND control) {
         case IDC_SHOW_FOLDERS:
             m_bShowFolders = ::IsDlgButtonChecked(m_hWnd, IDC_SHOW_FOLDERS) == BST_CHECKED;
             if (!m_bShowFolders && m_bFinding) SetStatus(StatusSearching());
+            // Shown again from the next tick on.
+            m_strShownFolder.clear();
             return true;
         default:
             return CDialog::OnCommand(id, code, control);
@@ -132,15 +135,10 @@ void CImportDlg::SetStatus(const std::string& text) {
     ::SetDlgItemTextA(m_hWnd, IDC_FIND_STATUS, text.c_str());
 }
 
-bool CImportDlg::PumpAndTest() {
-    PumpMessages();
-    return m_bStopRequested || IsEnded();
-}
-
 void CImportDlg::OnFind() {
     if (m_bFinding) {
-        // Stop: the walk ends after the folder it is in.
-        m_bStopRequested = true;
+        // Stop: the walk ends after the folder it is in, and its end message shows the summary.
+        if (m_pFinder) m_pFinder->Stop();
         EnableFinderControls(true);
         return;
     }
@@ -161,47 +159,114 @@ void CImportDlg::Find(const std::string& typedPattern, bool typos) {
         return;
     }
     EnableFinderControls(false);
-    const CBusyCursor busy;
     m_bFinding = true;
     ::SetDlgItemTextA(m_hWnd, IDC_FIND, kStopCaption);
     m_listFound.ResetContent();
-    m_bStopRequested = false;
+    m_nFound = 0;
+    m_bListFailed = false;
     m_bShowFolders = ::IsDlgButtonChecked(m_hWnd, IDC_SHOW_FOLDERS) == BST_CHECKED;
-    if (!m_bShowFolders) SetStatus(StatusSearching());
+    std::string root = CWindow(GetDlgItem(IDC_DRIVE)).GetWindowText();
+    // The first folder shows at once, as the walker names it, rather than at the first tick.
+    m_strShownFolder = root.empty() || root.back() != '\\' ? root + '\\' : root;
+    SetStatus(m_bShowFolders ? m_strShownFolder : StatusSearching());
+    ::SetCursor(::LoadCursor(nullptr, IDC_APPSTARTING));
 
-    CWin32FolderLister lister;
-    CFolderWalker walker(lister, CWindow(GetDlgItem(IDC_DRIVE)).GetWindowText());
-    std::size_t found = 0;
-    bool listFailed = false;
-    const DWORD start = ::GetTickCount();
-    do {
-        busy.Show();
-        if (m_bShowFolders) SetStatus(walker.GetPath());
-        const CFolderWalker::EVisit visit =
-            walker.VisitCurrent([&](const std::string& folder, const std::string& name) {
-                if (!pattern.Matches(name)) return true;
-                if (m_listFound.AddString((folder + name).c_str()) < 0) {
-                    listFailed = true;
-                    return false;
-                }
-                ++found;
-                return true;
-            });
-        if (visit == CFolderWalker::EVisit::outOfMemory || listFailed) {
-            FindEnded();
-            SetStatus(listFailed ? StatusListFailed() : StatusOutOfMemory());
-            return;
+    // The finder's thread knows the window only by its handle, and only posts to it: the window
+    // may be waiting for that thread (Close) when the walk ends.
+    HWND window = m_hWnd;
+    m_pFinder =
+        std::make_unique<CFileFinder>(m_lister, std::move(root), std::move(pattern),
+                                      [window] { ::PostMessageA(window, WM_FIND_ENDED, 0, 0); });
+    m_dwFindStart = ::GetTickCount();
+    try {
+        m_pFinder->Start();
+    } catch (const std::system_error&) {
+        m_pFinder.reset();
+        FindEnded();
+        SetStatus(StatusOutOfMemory());
+        return;
+    }
+    ::SetTimer(m_hWnd, timerFinder, finderTick, nullptr);
+}
+
+void CImportDlg::ShowProgress() {
+    if (!m_pFinder) return;
+    // One batch per tick: the finder's thread never sends the window a message per file.
+    const std::vector<std::string> found = m_pFinder->TakeFound();
+    for (const std::string& path : found) {
+        if (m_bListFailed) break;
+        if (m_listFound.AddString(path.c_str()) < 0) {
+            // The walk has no use going on; its end shows why it ended.
+            m_bListFailed = true;
+            m_pFinder->Stop();
+            break;
         }
-    } while (!PumpAndTest() && walker.Next());
-    // Closing ended the walk: the window goes without a summary.
-    if (m_bClosing) return;
+        ++m_nFound;
+    }
+    if (!m_bShowFolders || m_bListFailed) return;
+    const std::string folder = m_pFinder->GetFolder();
+    if (!folder.empty() && folder != m_strShownFolder) {
+        m_strShownFolder = folder;
+        SetStatus(folder);
+    }
+}
+
+void CImportDlg::OnTimer(UINT_PTR id) {
+    if (id != timerFinder) return;
+    ShowProgress();
+    // Should the end message have been lost (a full message queue refuses posts), the end is
+    // seen here all the same.
+    if (m_pFinder && m_pFinder->GetEnd() != CFileFinder::EEnd::walking) OnFindEnded();
+}
+
+void CImportDlg::OnFindEnded() {
+    // A message from a walk that Close abandoned, or an end already seen by the timer.
+    if (!m_pFinder) return;
+    ::KillTimer(m_hWnd, timerFinder);
+    // The thread has only its return left to make.
+    m_pFinder->Join();
+    ShowProgress();
+    const CFileFinder::EEnd end = m_pFinder->GetEnd();
+    m_pFinder.reset();
     FindEnded();
-    SetStatus(FinderSummary(found, ::GetTickCount() - start, m_bStopRequested,
-                            m_host.GetNumberFormatter()));
+    if (m_bListFailed)
+        SetStatus(StatusListFailed());
+    else if (end == CFileFinder::EEnd::outOfMemory)
+        SetStatus(StatusOutOfMemory());
+    else
+        SetStatus(FinderSummary(m_nFound, ::GetTickCount() - m_dwFindStart,
+                                end == CFileFinder::EEnd::stopped, m_host.GetNumberFormatter()));
+}
+
+void CImportDlg::AbandonFind() {
+    if (!m_pFinder) return;
+    ::KillTimer(m_hWnd, timerFinder);
+    // The finder's destructor stops the walk and waits for the folder being listed.
+    m_pFinder.reset();
+    m_bFinding = false;
+}
+
+bool CImportDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_FIND_ENDED) {
+        OnFindEnded();
+        result = 0;
+        return true;
+    }
+    // The arrow with the small hourglass over the window while the walk runs behind it.
+    if (msg == WM_SETCURSOR && m_bFinding && LOWORD(lParam) == HTCLIENT) {
+        ::SetCursor(::LoadCursor(nullptr, IDC_APPSTARTING));
+        result = TRUE;
+        return true;
+    }
+    return CDialog::OnMessage(msg, wParam, lParam, result);
 }
 
 void CImportDlg::OnCancel() {
-    m_bStopRequested = true;
-    m_bClosing = true;
+    // Closing ends the walk: the window goes without a summary.
+    AbandonFind();
     CDialog::OnCancel();
+}
+
+void CImportDlg::OnDestroy() {
+    AbandonFind();
 }

@@ -59,6 +59,17 @@ std::vector<std::string> Found(HWND import) {
     return found;
 }
 
+// Pumps until the find on its own thread has ended (Find has its caption back) or time runs out.
+bool WaitForFindEnd(HWND import, DWORD timeoutMs = 30000) {
+    const auto pump = [] {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+        return true;
+    };
+    return PumpUntil(
+        pump, [=] { return WindowText(::GetDlgItem(import, IDC_FIND)) == "&Find"; }, timeoutMs);
+}
+
 void Command(HWND window, int id, bool post = false) {
     const WPARAM command = MAKEWPARAM(id, BN_CLICKED);
     if (post)
@@ -132,6 +143,7 @@ TEST_F(Import, TheFinderFindsTheMatchingFilesAndLeavesALinkLoopAlone) {
     RunImportWindow([this](HWND import) {
         ::SetDlgItemTextA(import, IDC_DRIVE, m_folder.Path().substr(0, 2).c_str());
         Command(import, IDC_FIND);
+        ASSERT_TRUE(WaitForFindEnd(import));
         const std::string status = WindowText(::GetDlgItem(import, IDC_FIND_STATUS));
         EXPECT_EQ(0u, status.find("Found 3 files in ")) << status;
         const std::vector<std::string> found = Found(import);
@@ -150,6 +162,8 @@ TEST_F(Import, StopEndsTheFindWithTheNumberFoundSoFar) {
     RunImportWindow([](HWND import) {
         Command(import, IDC_FIND, true);  // Stop, seen by the find between two folders
         Command(import, IDC_FIND);
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(import, IDC_IMPORT))) << "while finding";
+        EXPECT_TRUE(WaitForFindEnd(import));
         const std::string status = WindowText(::GetDlgItem(import, IDC_FIND_STATUS));
         EXPECT_EQ(0u, status.find("File searching stopped.  Found ")) << status;
         EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(import, IDC_IMPORT)));
@@ -162,6 +176,8 @@ TEST_F(Import, CloseDuringAFindClosesWithoutASummary) {
     RunImportWindow([](HWND import) {
         Command(import, IDCANCEL, true);
         Command(import, IDC_FIND);
+        WaitForFindEnd(import, 0);  // lets Close through, and the end message it leaves
+
         EXPECT_EQ(std::string::npos,
                   WindowText(::GetDlgItem(import, IDC_FIND_STATUS)).find("Found"));
         ::PostMessageA(import, WM_NULL, 0, 0);

@@ -38,9 +38,10 @@ inline bool Exact(std::string_view text, std::string_view term, bool emptyMatche
     return false;
 }
 
-// One attempt of the typo matcher from `start`; `typos` counts the typos it took.
-inline bool TypoAt(std::string_view text, std::string_view term, std::size_t start,
-                   std::size_t separation, int& typos) {
+// One walk of the typo matcher from `start`; `typos` counts the typos it took. `skipBeforeSpace`
+// allows taking the character before the text's white space as a typo.
+inline bool TypoWalk(std::string_view text, std::string_view term, std::size_t start,
+                     std::size_t separation, bool skipBeforeSpace, int& typos) {
     constexpr int end = -1;  // past the end of the text or the term
     const auto T = [&](std::size_t i) { return i < text.size() ? Fold(text[i]) : end; };
     const auto P = [&](std::size_t i) { return i < term.size() ? Fold(term[i]) : end; };
@@ -65,7 +66,7 @@ inline bool TypoAt(std::string_view text, std::string_view term, std::size_t sta
         if (term[p] == ' ') {
             // A character typed just before the white space is skipped with it; no white space
             // at all is a missing space, a typo whatever the separation.
-            if (exact >= separation && !IsBlank(T(t)) && IsBlank(T(t + 1))) {
+            if (skipBeforeSpace && exact >= separation && !IsBlank(T(t)) && IsBlank(T(t + 1))) {
                 ++typos;
                 ++t;
             }
@@ -100,6 +101,13 @@ inline bool TypoAt(std::string_view text, std::string_view term, std::size_t sta
         return true;
     }
     return false;
+}
+
+// An attempt walks with the skip before white space, and when that fails, without it.
+inline bool TypoAt(std::string_view text, std::string_view term, std::size_t start,
+                   std::size_t separation, int& typos) {
+    return TypoWalk(text, term, start, separation, true, typos) ||
+           TypoWalk(text, term, start, separation, false, typos);
 }
 
 // The first start where an attempt succeeds decides, with its typos; separations outside 1 to 9

@@ -14,12 +14,15 @@ set(VELTRIM_CORE_SOURCES
     framework/ThreadJob.cpp
     framework/ThreadJobPool.cpp
     import/BookmarkFileSource.cpp
+    import/BookmarkExport.cpp
+    import/BookmarkFolders.cpp
     import/BookmarkImport.cpp
     import/BookmarkReader.cpp
     import/CharacterReferences.cpp
     import/FileNamePattern.cpp
     import/FinderTexts.cpp
     import/FolderWalker.cpp
+    import/HtmlOutput.cpp
     import/ImportedLink.cpp
     import/ImportPresses.cpp
     import/ImportTexts.cpp
@@ -44,9 +47,11 @@ set(VELTRIM_CORE_SOURCES
     store/LinkList.cpp
     store/NewCategory.cpp
     store/RecoveryFile.cpp
+    store/ReplacingWrite.cpp
     store/SavePressPolicy.cpp
     store/TextConv.cpp
     store/TextTrim.cpp
+    store/UnixTimeConverter.cpp
     tools/ColumnSort.cpp
     tools/DeleteAction.cpp
     tools/ModifyAction.cpp

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "store/ByteStream.h"
+#include "store/ReplacingWrite.h"
 #include "store/TextConv.h"
 
 namespace {
@@ -272,23 +273,12 @@ ESaveResult CDataFile::Save(const std::string& path, const CLinkList& list) {
         Backup(path);
 
         // The bytes go into a file beside the data file and replace it only when all of them are
-        // on the disk, so a failed write leaves the previous file whole.
-        const std::string temporary = path + ".tmp";
-        std::unique_ptr<COutputFile> file = m_fs.Create(temporary);
-        if (!file && m_fs.IsFile(temporary) && m_fs.Remove(temporary))
-            file = m_fs.Create(temporary);  // left over from an interrupted save
-        if (!file) return ESaveResult::writeFailed;
-
-        bool ok;
-        {
-            CFileSink sink(*file);
-            ok = WriteBody(sink, list);
-        }
-        const bool closed = file->Close();
-        file.reset();
-        if (ok && closed && m_fs.Replace(temporary, path)) return ESaveResult::written;
-        m_fs.Remove(temporary);
-        return ESaveResult::writeFailed;
+        // on the disk, so a failed write leaves the previous file whole. A "<data>.tmp" can only
+        // be left over from an interrupted save of this file, so it is removed and made again.
+        CReplacingWrite write(m_fs, path, CReplacingWrite::ELeftover::remove);
+        return write.Write([&list](CByteSink& sink) { return WriteBody(sink, list); })
+                   ? ESaveResult::written
+                   : ESaveResult::writeFailed;
     } catch (const std::bad_alloc&) {
         return ESaveResult::writeFailed;
     }

@@ -51,6 +51,13 @@ std::string CTextConv::WideToAnsi(std::u16string_view wide) const {
     return ansi;
 }
 
+std::u16string CTextConv::AnsiToWide(std::string_view ansi) const {
+    std::u16string wide(ansi.size(), u'\0');
+    for (std::size_t i = 0; i < ansi.size(); ++i)
+        wide[i] = static_cast<char16_t>(static_cast<unsigned char>(ansi[i]));
+    return wide;
+}
+
 std::string CTextConv::FoldCase(std::string_view text) const {
     std::string folded(text);
     for (char& c : folded) c = FoldAscii(c);
@@ -136,4 +143,32 @@ std::u16string Utf8ToWide(std::string_view utf8) {
         }
     }
     return wide;
+}
+
+void AppendWideAsUtf8(std::u16string_view wide, std::string& utf8) {
+    utf8.reserve(utf8.size() + wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        char32_t value = wide[i];
+        if (value < 0x80) {
+            utf8 += static_cast<char>(value);
+            continue;
+        }
+        if (IsHighSurrogate(wide[i]) && i + 1 < wide.size() && IsLowSurrogate(wide[i + 1])) {
+            value = 0x10000 + ((value - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
+            ++i;
+        } else if (IsHighSurrogate(wide[i]) || IsLowSurrogate(wide[i])) {
+            value = 0xFFFD;
+        }
+        if (value < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (value >> 6));
+        } else if (value < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (value >> 12));
+            utf8 += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (value >> 18));
+            utf8 += static_cast<char>(0x80 | ((value >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((value >> 6) & 0x3F));
+        }
+        utf8 += static_cast<char>(0x80 | (value & 0x3F));
+    }
 }

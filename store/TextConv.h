@@ -10,6 +10,13 @@
 // once for each byte that cannot start or continue one (overlong forms, surrogates, values above
 // U+10FFFF).
 std::u16string Utf8ToWide(std::string_view utf8);
+// UTF-16 code units to UTF-8, appended to `utf8`. A surrogate without its partner gives U+FFFD.
+void AppendWideAsUtf8(std::u16string_view wide, std::string& utf8);
+inline std::string WideToUtf8(std::u16string_view wide) {
+    std::string utf8;
+    AppendWideAsUtf8(wide, utf8);
+    return utf8;
+}
 
 class CTextConv {
 public:
@@ -17,6 +24,9 @@ public:
     // UTF-16 text (as code units) to the ANSI code page; characters without an ANSI form become
     // '?'.
     virtual std::string WideToAnsi(std::u16string_view wide) const;
+    // ANSI text to UTF-16 code units; the portable form takes each byte as the code point of the
+    // same value (Latin-1).
+    virtual std::u16string AnsiToWide(std::string_view ansi) const;
     // UTF-8 text to the ANSI code page, through UTF-16 and WideToAnsi; what is not well-formed
     // UTF-8 becomes '?' like a character without an ANSI form.
     std::string Utf8ToAnsi(std::string_view utf8) const { return WideToAnsi(Utf8ToWide(utf8)); }

@@ -16,6 +16,17 @@ std::string CWin32TextConv::WideToAnsi(std::u16string_view wide) const {
     return result;
 }
 
+std::u16string CWin32TextConv::AnsiToWide(std::string_view ansi) const {
+    if (ansi.empty() || ansi.size() > INT_MAX) return std::u16string();
+    const int length = static_cast<int>(ansi.size());
+    const int needed = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
+    if (needed <= 0) return std::u16string();
+    std::u16string result(static_cast<size_t>(needed), u'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, reinterpret_cast<wchar_t*>(&result[0]),
+                          needed);
+    return result;
+}
+
 std::string CWin32TextConv::FoldCase(std::string_view text) const {
     // Lower case by the code page's own tables, the same folding the list controls' exact
     // searches use.

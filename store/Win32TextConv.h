@@ -6,6 +6,7 @@
 class CWin32TextConv : public CTextConv {
 public:
     std::string WideToAnsi(std::u16string_view wide) const override;
+    std::u16string AnsiToWide(std::string_view ansi) const override;
     std::string FoldCase(std::string_view text) const override;
     bool IsAlphaNumeric(char c) const override;
     bool IsUpper(char c) const override;

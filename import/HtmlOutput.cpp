@@ -1,0 +1,110 @@
+// CHtmlOutput: buffering, conversion to UTF-8 and escaping.
+#include "import/HtmlOutput.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// What each byte needs: nothing, a reference, a line break's "<BR>", or conversion.
+enum : unsigned char { plain = 0, markup = 1, lineBreak = 2, high = 4 };
+
+struct CByteClasses {
+    unsigned char of[256];
+    constexpr CByteClasses() : of() {
+        for (int c = 0x80; c < 256; ++c) of[c] = high;
+        of['&'] = of['<'] = of['>'] = of['"'] = markup;
+        of['\r'] = of['\n'] = lineBreak;
+    }
+};
+constexpr CByteClasses kClasses;
+
+}  // namespace
+
+void CHtmlOutput::Drain() {
+    if (m_used != 0) m_sink.Write(m_buffer, m_used);
+    m_used = 0;
+}
+
+void CHtmlOutput::Markup(std::string_view bytes) {
+    if (bytes.size() > bufferSize - m_used) {
+        Drain();
+        if (bytes.size() > bufferSize) {
+            m_sink.Write(bytes.data(), bytes.size());
+            return;
+        }
+    }
+    std::memcpy(m_buffer + m_used, bytes.data(), bytes.size());
+    m_used += bytes.size();
+}
+
+void CHtmlOutput::Indent(std::size_t levels) {
+    static const std::string spaces(256, ' ');
+    Markup(std::string_view(spaces).substr(0, std::min(4 * levels, spaces.size())));
+}
+
+void CHtmlOutput::Number(std::uint64_t value) {
+    char digits[24];
+    char* end = digits + sizeof digits;
+    char* at = end;
+    do {
+        *--at = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    Markup(std::string_view(at, static_cast<std::size_t>(end - at)));
+}
+
+void CHtmlOutput::Escaped(std::string_view text, bool lines) {
+    // Bytes below 0x80 are the same character in every ANSI code page, the trail bytes of a
+    // double-byte code page included (they follow a lead byte above 0x7F). So the text is
+    // escaped as it is up to its first byte above 0x7F, and from there converted as a whole.
+    const std::size_t taken = EscapeRun(text, lines, true);
+    if (taken == text.size()) return;
+    m_utf8.clear();
+    AppendWideAsUtf8(m_wide = m_conv.AnsiToWide(text.substr(taken)), m_utf8);
+    EscapeRun(m_utf8, lines, false);
+}
+
+std::size_t CHtmlOutput::EscapeRun(std::string_view text, bool lines, bool stopHigh) {
+    const unsigned char stops = markup | (lines ? lineBreak : plain) | (stopHigh ? high : plain);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t size = text.size();
+    std::size_t at = 0;
+    while (at < size) {
+        std::size_t run = at;
+        while (run < size && !(kClasses.of[bytes[run]] & stops)) ++run;
+        Markup(text.substr(at, run - at));
+        if (run == size) return size;
+        const unsigned char c = bytes[run];
+        at = run + 1;
+        switch (c) {
+            case '&':
+                Markup("&amp;");
+                break;
+            case '<':
+                Markup("&lt;");
+                break;
+            case '>':
+                Markup("&gt;");
+                break;
+            case '"':
+                Markup("&quot;");
+                break;
+            case '\r':
+                if (at < size && bytes[at] == '\n') ++at;
+                Markup("<BR>");
+                break;
+            case '\n':
+                Markup("<BR>");
+                break;
+            default:
+                return run;  // above 0x7F
+        }
+    }
+    return size;
+}
+
+bool CHtmlOutput::Flush() {
+    Drain();
+    return m_sink.Flush();
+}

@@ -21,10 +21,12 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 # The longest input per target: enough for a few of the readers' buffers (4096 bytes for the
-# data file, 1,024-byte blocks for bookmarks) and for the matchers' 16-byte blocks many times.
+# data file, 1,024-byte blocks for bookmarks; an exported collection is larger than its input)
+# and for the matchers' 16-byte blocks many times.
 max_len() {
     case $1 in
         matcher) echo 1024 ;;
+        export) echo 4096 ;;
         *) echo 8192 ;;
     esac
 }

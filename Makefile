@@ -6,8 +6,10 @@ JOBS ?= $(shell nproc)
 XVFB := xvfb-run -a -s "-screen 0 1280x1024x24"
 
 TSAN_BUILD ?= build-tsan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_RUNS ?= 1000000
 
-.PHONY: all deps build run test tsan bench screenshot format clean
+.PHONY: all deps build run test tsan fuzz bench screenshot format clean
 
 all: build
 
@@ -34,6 +36,15 @@ tsan: deps
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target core_tests
 	TSAN_OPTIONS=suppressions=$(CURDIR)/tests/tsan.supp $(TSAN_BUILD)/core_tests --gtest_filter='ThreadJobTest.*:LaunchTest.*:AutoSave.*:Locking.*:FileFinderTest.*' --gtest_repeat=20
 
+# Every reader of outside data and the matchers under libFuzzer (clang, with ASan and UBSan), each
+# target FUZZ_RUNS times from its seed corpus; crashes leave reproducers that `make test` replays.
+fuzz:
+	@scripts/bootstrap.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRIM_FUZZ=ON \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_RUNS)
+
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DVELTRIM_SANITIZE=OFF -DVELTRIM_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
@@ -48,4 +59,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(BENCH_BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(BENCH_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)

@@ -29,6 +29,17 @@ include(GoogleTest)
 # A core test takes a few seconds at most; one that runs for a minute has hung or gone quadratic.
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS core TIMEOUT 60)
 
+# Every seed and every kept reproducer of the fuzz targets, replayed under the sanitizers, so that
+# a crash once fixed stays fixed.
+include(${CMAKE_SOURCE_DIR}/cmake/FuzzTargets.cmake)
+foreach(name ${VELTRIM_FUZZ_TARGETS})
+    add_executable(${name}_replay tests/fuzz/${name}_fuzz.cpp tests/fuzz/ReplayMain.cpp)
+    target_link_libraries(${name}_replay PRIVATE veltrim_core)
+    add_test(NAME fuzz_${name}
+             COMMAND ${name}_replay ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${name})
+    set_tests_properties(fuzz_${name} PROPERTIES LABELS core TIMEOUT 120)
+endforeach()
+
 # A small sample collection, for pictures of the program and for trying it out.
 add_executable(make_sample tests/tools/make_sample.cpp)
 target_link_libraries(make_sample PRIVATE veltrim_core)

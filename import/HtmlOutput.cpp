@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -13,8 +14,9 @@ struct CByteClasses {
     unsigned char of[256];
     constexpr CByteClasses() : of() {
         for (int c = 0x80; c < 256; ++c) of[c] = high;
-        of['&'] = of['<'] = of['>'] = of['"'] = markup;
-        of['\r'] = of['\n'] = lineBreak;
+        // Indexed as unsigned bytes: clang warns about a char subscript.
+        for (const unsigned char c : {'&', '<', '>', '"'}) of[c] = markup;
+        for (const unsigned char c : {'\r', '\n'}) of[c] = lineBreak;
     }
 };
 constexpr CByteClasses kClasses;

@@ -35,6 +35,17 @@ constexpr std::size_t kRunAfterBreak = 9;
 
 bool CTypoMatcher::MatchAt(std::string_view text, std::string_view pattern, std::size_t start,
                            int& typos) const {
+    // Skipping the character before the white space is a guess that can use up the character
+    // the term goes on with ("tom s" in "toms diner"). When the walk failed after such a guess,
+    // it is made again without any, so that every text in which the exact matcher finds the term
+    // (a space of the term taking no white space at all) is found here too.
+    bool skipped = false;
+    return Walk(text, pattern, start, true, typos, skipped) ||
+           (skipped && Walk(text, pattern, start, false, typos, skipped));
+}
+
+bool CTypoMatcher::Walk(std::string_view text, std::string_view pattern, std::size_t start,
+                        bool skipBeforeSpace, int& typos, bool& skipped) const {
     const auto separation = static_cast<std::size_t>(m_nSeparation);
     // Typos other than a missing space need a term of two characters or more.
     const bool multi = pattern.size() >= 2;
@@ -47,8 +58,9 @@ bool CTypoMatcher::MatchAt(std::string_view text, std::string_view pattern, std:
         const int T = match::Upper(text[t]);
         if (P == ' ') {
             // A character typed just before a space: skip it with the white space.
-            if (run >= separation && !match::IsBlank(text[t]) && t + 1 < text.size() &&
-                match::IsBlank(text[t + 1])) {
+            if (skipBeforeSpace && run >= separation && !match::IsBlank(text[t]) &&
+                t + 1 < text.size() && match::IsBlank(text[t + 1])) {
+                skipped = true;
                 ++typos;
                 ++t;
             }

@@ -28,6 +28,12 @@ public:
                  int& typos) const;
 
 private:
+    // The forward walk of an attempt. With `skipBeforeSpace` a character just before the text's
+    // white space where the term has a space is taken as typed by mistake; `skipped` tells
+    // whether the walk did that.
+    bool Walk(std::string_view text, std::string_view pattern, std::size_t start,
+              bool skipBeforeSpace, int& typos, bool& skipped) const;
+
     template <typename TryAt>
     bool MatchFirstStart(std::string_view text, std::string_view pattern, TryAt tryAt) const;
 

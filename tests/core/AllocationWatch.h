@@ -7,7 +7,16 @@
 #include <atomic>
 #include <cstddef>
 
+// GCC says it builds with AddressSanitizer by a macro, clang (before 16) only by a feature test.
 #if defined(__SANITIZE_ADDRESS__)
+#define VELTRIM_ALLOCWATCH 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELTRIM_ALLOCWATCH 1
+#endif
+#endif
+
+#if defined(VELTRIM_ALLOCWATCH)
 // The sanitizer runtime's hook interface; GCC installs the runtime without its header.
 extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(const volatile void*,
                                                                             std::size_t),
@@ -19,7 +28,7 @@ namespace allocwatch {
 inline std::atomic<bool> g_watching{false};
 inline std::atomic<std::size_t> g_largest{0};
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(VELTRIM_ALLOCWATCH)
 inline void OnMalloc(const volatile void*, std::size_t size) {
     if (!g_watching.load(std::memory_order_relaxed)) return;
     std::size_t largest = g_largest.load(std::memory_order_relaxed);

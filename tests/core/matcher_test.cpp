@@ -54,3 +54,16 @@ TEST(TypoMatcher, Examples) {
         EXPECT_EQ(std::stoi(field[3]), Typos(std::stoi(field[0]), field[1], field[2])) << row;
     }
 }
+
+// A character before the text's white space was taken as typed by mistake even when the term went
+// on with it, so the typo search missed texts that the exact search found.
+TEST(TypoMatcher, SkipBeforeSpaceKeepsTheExactHits) {
+    // Term, text, and the typos taken: a missing space where the skip would lose the match; the
+    // skip itself where it leads to one.
+    for (const std::string& row : Split("tom s diner|toms diner|1;in a day|ina day|1;a x b|ax b|1;"
+                                        "ab cde|abc cde|1",
+                                        ';')) {
+        const std::vector<std::string> field = Split(row);
+        EXPECT_EQ(std::stoi(field[2]), Typos(2, field[0], field[1])) << row;
+    }
+}

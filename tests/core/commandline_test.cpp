@@ -1,7 +1,5 @@
 // The command line: parsing of /export, /data and /?, and the export command's refusals. The
 // written file and the texts shown are checked on the real program under Wine.
-#include <cstdio>
-
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
@@ -21,7 +19,6 @@ struct CParseCase {
 
 const CParseCase parseCases[] = {
     {"", ECommand::openWindow, "", "", ""},
-    {"  \t ", ECommand::openWindow, "", "", ""},
     {"/export out.html", ECommand::exportFile, "out.html", "", ""},
     {"-EXPORT out.html /Data links.dat", ECommand::exportFile, "out.html", "links.dat", ""},
     {"/data \"C:\\My Links\\links.dat\" /export \"C:\\Out Folder\\b m.html\"", ECommand::exportFile,
@@ -30,7 +27,6 @@ const CParseCase parseCases[] = {
     {"/export /tmp/out.html", ECommand::exportFile, "/tmp/out.html", "", ""},
     {"/export \"C:\\Out\\\\\"", ECommand::exportFile, "C:\\Out\\\\", "", ""},
     {"/export out.html /?", ECommand::showHelp, "", "", ""},
-    {"-?", ECommand::showHelp, "", "", ""},
     {"/export", ECommand::badArguments, "", "", "The /export option needs a file name."},
     {"/export \"\"", ECommand::badArguments, "", "", "The /export option needs a file name."},
     {"/export /data x.dat", ECommand::badArguments, "", "",
@@ -60,9 +56,7 @@ protected:
         return RunExport(m_fs, m_clock, m_strData, target, CNumberFormatter());
     }
 
-    struct CFixedClock : CClock {
-        std::time_t Now() const override { return 1780000000; }
-    } m_clock;
+    CSystemClock m_clock;
     CPosixFileSystem m_fs;
     CTempFolder m_folder;
     const std::string m_strData = m_folder.File("links.dat");
@@ -70,20 +64,14 @@ protected:
 };
 
 TEST_F(ExportCommand, WritesNothingUnlessTheDataFileWasReadWhole) {
-    struct CCase {
-        const char* what;
-        std::string bytes;  // empty: no data file
-    };
     std::string newer = MakeDataFileBytes(3);
     newer[0] = 3;
     const std::string whole = MakeDataFileBytes(3);
-    for (const CCase& c : {CCase{"missing", ""}, CCase{"newer", newer},
-                           CCase{"truncated", whole.substr(0, whole.size() - 5)}}) {
-        SCOPED_TRACE(c.what);
-        std::remove(m_strData.c_str());
-        if (!c.bytes.empty()) WriteFileBytes(m_strData, c.bytes);
+    // No data file at all, then a newer one, then a truncated one.
+    for (const std::string& bytes : {std::string(), newer, whole.substr(0, whole.size() - 5)}) {
+        if (!bytes.empty()) WriteFileBytes(m_strData, bytes);
         const CCommandResult result = Run(m_strTarget);
-        EXPECT_EQ(exitDataFileUnreadable, result.m_nExitCode);
+        EXPECT_EQ(exitDataFileUnreadable, result.m_nExitCode) << result.m_strMessage;
         EXPECT_NE(std::string::npos, result.m_strMessage.find(m_strData));
         EXPECT_FALSE(FileExists(m_strTarget));
     }

@@ -99,7 +99,7 @@ protected:
         WriteDated(m_path, ReadFileBytes(m_path), m_clock.m_now);
         return ReadFileBytes(m_path);
     }
-    // The file holds exactly the worked example, and the save left no other file beside it.
+    // The file holds exactly the expected bytes, and the save left no other file beside it.
     void ExpectExampleAlone() {
         EXPECT_EQ(ToHex(kExample), ToHex(ReadFileBytes(m_path)));
         EXPECT_FALSE(FileExists(m_path + ".tmp"));

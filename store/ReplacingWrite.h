@@ -31,9 +31,6 @@ public:
     // `writeBytes` passes on after the temporary file has been removed.
     bool Write(const std::function<bool(CByteSink&)>& writeBytes);
 
-    // The temporary file's name in the last Write; empty when none could be created.
-    const std::string& TemporaryPath() const { return m_strTemporary; }
-
 private:
     std::unique_ptr<COutputFile> CreateTemporary();
 
